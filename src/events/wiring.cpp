@@ -1,9 +1,11 @@
-// Placeholder until the team events land.
 #include "app/procedures.h"
+#include "events/wiring.h"
+
 namespace tabrino {
-void wireEvents(Program&) {}
-void escondecastigados(Program&) {}
-void activafalta(Program&, bool) {}
-void enviaraminuto(Program&, const std::string&) {}
-void Command9_Click(Program&) {}
+
+void wireEvents(Program& p) {
+    wireTeamEvents(p);
+    wireTimeouts(p);
+}
+
 }  // namespace tabrino
