@@ -1,0 +1,264 @@
+#include "app/program.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/window_catalog.h"
+
+namespace tabrino {
+
+const char* cueFile(Cue c) {
+    switch (c) {
+        case Cue::Timbre: return "timbre.wav";
+        case Cue::Clin: return "clin.wav";
+        case Cue::Final: return "final.wav";
+        case Cue::Aviso: return "aviso.wav";
+        case Cue::Bip: return "bip.wav";
+    }
+    return "";
+}
+
+Program::Program(Services services)
+    : svc(services),
+      timer1("Timer1", services.clock, /*keepsPhase=*/true),
+      timer2("Timer2", services.clock),
+      timer3("Timer3", services.clock) {
+    wireAll(*this);
+}
+
+Program::~Program() = default;
+
+const std::vector<std::string>& Program::windowNames() {
+    static const std::vector<std::string> names = {"Form1",      "clontabrino", "minuto",     "clonminuto",
+                                                   "penales",    "clonpenales", "finpartido", "clonfinpartido",
+                                                   "tenencia",   "configuracion"};
+    return names;
+}
+
+void Program::start() {
+    form1();  // its load runs Form_Load
+    if (exited_) return;
+    form1().show();
+}
+
+void Program::exit() {
+    if (exited_) return;
+    exited_ = true;
+    timer1.setEnabled(false);
+    timer2.setEnabled(false);
+    timer3.setEnabled(false);
+    for (auto& [name, w] : windows_) w->hide();
+    auto ls = listeners_;
+    for (ProgramListener* l : ls) l->programExited();
+    svc.process.quit();
+}
+
+Window& Program::win(const std::string& name) {
+    auto it = windows_.find(name);
+    if (it != windows_.end()) return *it->second;
+    const WindowDesign* d = designFor(name);
+    if (!d) throw std::out_of_range("no window " + name);
+    auto w = std::make_unique<Window>(*d, this);
+    Window& ref = *w;
+    windows_[name] = std::move(w);
+    auto ls = listeners_;
+    for (ProgramListener* l : ls) l->windowCreated(ref);
+    fireWindow(ref, WindowEvent::Load);
+    return ref;
+}
+
+Window* Program::existing(const std::string& name) const {
+    auto it = windows_.find(name);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+void Program::unload(const std::string& name) {
+    if (name == "Form1") {
+        // Closing the operator window ends the program and every window.
+        if (Window* f = existing(name)) fireWindow(*f, WindowEvent::Unload);
+        exit();
+        return;
+    }
+    auto it = windows_.find(name);
+    if (it == windows_.end()) return;
+    Window& w = *it->second;
+    fireWindow(w, WindowEvent::Unload);
+    it = windows_.find(name);  // the unload handler may have unloaded it already
+    if (it == windows_.end()) return;
+    if (name == "minuto") timer3.setEnabled(false);  // the countdown dies with its window
+    if (focus_ && &focus_->window() == &w) focus_ = nullptr;
+    w.hide();
+    auto ls = listeners_;
+    for (ProgramListener* l : ls) l->windowDestroyed(w);
+    graveyard_.push_back(std::move(it->second));
+    windows_.erase(it);
+    if (depth_ == 0) collectGarbage();
+}
+
+std::vector<Window*> Program::windows() const {
+    std::vector<Window*> out;
+    for (const auto& [n, w] : windows_) out.push_back(w.get());
+    return out;
+}
+
+void Program::on(const std::string& window, const std::string& element, Event ev, Handler h) {
+    handlers_[{window, element, static_cast<int>(ev)}] = std::move(h);
+}
+
+void Program::onWindow(const std::string& window, WindowEvent ev, Handler h) {
+    windowHandlers_[{window, static_cast<int>(ev)}] = std::move(h);
+}
+
+void Program::onTimer(const std::string& timer, Handler h) { timerHandlers_[timer] = std::move(h); }
+
+bool Program::hasHandler(const std::string& window, const std::string& element, Event ev) const {
+    return handlers_.count({window, element, static_cast<int>(ev)}) > 0;
+}
+
+void Program::clickAt(Window& w, float x, float y) {
+    if (exited_ || !w.shown()) return;
+    Element* e = w.hitTest(x, y);
+    if (!e || !e->effectivelyEnabled()) return;
+    switch (e->kind()) {
+        case Kind::CheckBox: e->setChecked(!e->checked()); break;
+        case Kind::OptionButton: e->setChecked(true); break;
+        case Kind::ComboBox:
+        case Kind::TextBox:
+        case Kind::Frame: break;
+        default: fire(*e, Event::Click); break;
+    }
+}
+
+void Program::dblClickAt(Window& w, float x, float y) {
+    if (exited_ || !w.shown()) return;
+    Element* e = w.hitTest(x, y);
+    if (!e || !e->effectivelyEnabled()) return;
+    switch (e->kind()) {
+        case Kind::Label:
+        case Kind::Picture:
+            fire(*e, Event::Click);
+            if (!exited_ && existing(w.name()) == &w) fire(*e, Event::DblClick);
+            break;
+        default:
+            // Buttons and boxes take a double click as two clicks.
+            clickAt(w, x, y);
+            if (existing(w.name()) == &w) clickAt(w, x, y);
+            break;
+    }
+}
+
+void Program::press(Element& e) {
+    if (exited_ || !e.window().shown() || !e.effectivelyEnabled()) return;
+    fire(e, Event::Click);
+}
+
+void Program::leave(Element& e) {
+    if (focus_ == &e) focus_ = nullptr;
+    fire(e, Event::LostFocus);
+}
+
+OneSecondTimer* Program::timer(const std::string& name) {
+    if (name == "Timer1") return &timer1;
+    if (name == "Timer2") return &timer2;
+    if (name == "Timer3") return &timer3;
+    return nullptr;
+}
+
+void Program::runDueTimers() {
+    if (depth_ > 0 || runningTimers_ || exited_) return;
+    runningTimers_ = true;
+    OneSecondTimer* order[] = {&timer1, &timer2, &timer3};
+    for (;;) {
+        const std::int64_t now = svc.clock.nowMs();
+        OneSecondTimer* next = nullptr;
+        for (OneSecondTimer* t : order) {
+            if (!t->isDue(now)) continue;
+            if (!next || *t->nextDueMs() < *next->nextDueMs()) next = t;
+        }
+        if (!next || exited_) break;
+        next->takeTick();
+        tickNow(*next);
+    }
+    runningTimers_ = false;
+}
+
+void Program::tickNow(OneSecondTimer& t) {
+    if (!t.enabled() || exited_) return;
+    auto it = timerHandlers_.find(t.name());
+    if (it == timerHandlers_.end()) return;
+    bool game = &t == &timer1;
+    if (game) inTimer1Tick_ = true;
+    Handler h = it->second;
+    try {
+        dispatch(h);
+    } catch (...) {
+        inTimer1Tick_ = false;
+        throw;
+    }
+    if (game) inTimer1Tick_ = false;
+}
+
+void Program::play(Cue c) {
+    int n = static_cast<int>(c);
+    svc.sounds.play(n);
+    svc.sounds.rewind(n);
+}
+
+Answer Program::ask(const std::string& text, const std::string& title, Buttons b, Icon i) {
+    return svc.dialogs.message(text, title, b, i);
+}
+
+std::string Program::inputBox(const std::string& prompt, const std::string& title, const std::string& def) {
+    return svc.dialogs.input(prompt, title, def);
+}
+
+void Program::removeListener(ProgramListener* l) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), l), listeners_.end());
+}
+
+void Program::fire(Element& e, Event ev) {
+    if (exited_) return;
+    auto it = handlers_.find({e.window().name(), e.name(), static_cast<int>(ev)});
+    if (it == handlers_.end()) return;
+    Handler h = it->second;  // the handler may re-register or unload its window
+    dispatch(h);
+}
+
+void Program::fireWindow(Window& w, WindowEvent ev) {
+    auto it = windowHandlers_.find({w.name(), static_cast<int>(ev)});
+    if (it == windowHandlers_.end()) return;
+    Handler h = it->second;
+    dispatch(h);
+}
+
+void Program::written(Element& e, Property p, bool) {
+    // Anything but the tick writing the game clock starts a fresh second.
+    if (p == Property::Text && !inTimer1Tick_ && (e.name() == "a" || e.name() == "b") &&
+        e.window().name() == "Form1")
+        timer1.dropPhase();
+}
+
+void Program::dispatch(const Handler& h) {
+    struct Depth {
+        int& d;
+        explicit Depth(int& x) : d(x) { ++d; }
+        ~Depth() { --d; }
+    };
+    {
+        Depth guard(depth_);
+        try {
+            h();
+        } catch (const std::exception& ex) {
+            if (strict_) throw;
+            lastError_ = ex.what();
+        }
+    }
+    if (depth_ == 0) {
+        collectGarbage();
+        runDueTimers();
+    }
+}
+
+void Program::collectGarbage() { graveyard_.clear(); }
+
+}  // namespace tabrino

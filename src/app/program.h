@@ -1,0 +1,133 @@
+#pragma once
+// The program object: owns the windows, the program-wide variables, the
+// timers and the services, and dispatches every event to its handler.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/variables.h"
+#include "form/window.h"
+#include "platform/one_second_timer.h"
+#include "platform/services.h"
+
+namespace tabrino {
+
+// The five cues, numbered like their players MMControl1..MMControl5.
+enum class Cue { Timbre = 1, Clin = 2, Final = 3, Aviso = 4, Bip = 5 };
+const char* cueFile(Cue c);
+
+// Told when windows come and go (the Qt shell builds a view for each).
+class ProgramListener {
+public:
+    virtual ~ProgramListener() = default;
+    virtual void windowCreated(Window& w) = 0;
+    virtual void windowDestroyed(Window& w) = 0;
+    virtual void programExited() {}
+};
+
+class Program : public Variables, public WindowHost {
+public:
+    using Handler = std::function<void()>;
+
+    explicit Program(Services services);
+    ~Program() override;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Services svc;
+
+    // Runs the operator window's load and shows it.
+    void start();
+    bool exited() const { return exited_; }
+    // Ends the program at once, closing every window (Form_Unload).
+    void exit();
+
+    // Windows. win() creates a window (running its load) if it is absent:
+    // touching a window creates it. unload() destroys it (running its
+    // unload); the object is freed once the running handler has returned.
+    Window& win(const std::string& name);
+    Window* existing(const std::string& name) const;
+    void unload(const std::string& name);
+    Window& form1() { return win("Form1"); }
+    std::vector<Window*> windows() const;
+    static const std::vector<std::string>& windowNames();
+
+    // Handlers, by element name and event; and window events.
+    void on(const std::string& window, const std::string& element, Event ev, Handler h);
+    void onWindow(const std::string& window, WindowEvent ev, Handler h);
+    void onTimer(const std::string& timer, Handler h);
+    bool hasHandler(const std::string& window, const std::string& element, Event ev) const;
+
+    // Pointer input routed by hit-testing (twips of the window's client
+    // area): the front-most shown element gets it, a disabled one swallows it.
+    void clickAt(Window& w, float x, float y);
+    void dblClickAt(Window& w, float x, float y);
+    // Runs the handler of an element directly (keyboard access keys).
+    void press(Element& e);
+
+    // Focus, moved by the operator or by a handler.
+    Element* focus() const { return focus_; }
+    void setFocus(Element* e) { focus_ = e; }
+    // The element loses the focus (its LostFocus runs).
+    void leave(Element& e);
+
+    // Timers.
+    OneSecondTimer timer1, timer2, timer3;
+    OneSecondTimer* timer(const std::string& name);
+    // Runs every tick that has fallen due, in time order (Timer1, Timer2,
+    // Timer3 among ticks due together), unless a handler is running: a tick
+    // never runs inside another handler and is taken once it has returned.
+    void runDueTimers();
+    // Runs a timer's handler once, now, if it is enabled.
+    void tickNow(OneSecondTimer& t);
+    bool busy() const { return depth_ > 0; }
+
+    // Sound: "play", then back to position 0.
+    void play(Cue c);
+
+    // Message and input boxes, through the dialog service.
+    Answer ask(const std::string& text, const std::string& title, Buttons b, Icon i);
+    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& def = "");
+
+    void addListener(ProgramListener* l) { listeners_.push_back(l); }
+    void removeListener(ProgramListener* l);
+
+    // A handler that throws is a bug. Strict mode (tests) lets it through;
+    // otherwise it is reported here and the program goes on.
+    void setStrict(bool s) { strict_ = s; }
+    const std::string& lastError() const { return lastError_; }
+
+    // WindowHost
+    void fire(Element& e, Event ev) override;
+    void fireWindow(Window& w, WindowEvent ev) override;
+    void written(Element& e, Property p, bool changed) override;
+
+    // True while the game clock's own tick runs (its writes keep the phase).
+    bool inTimer1Tick() const { return inTimer1Tick_; }
+
+private:
+    void dispatch(const Handler& h);
+    void collectGarbage();
+
+    std::map<std::string, std::unique_ptr<Window>> windows_;
+    std::vector<std::unique_ptr<Window>> graveyard_;
+    std::map<std::tuple<std::string, std::string, int>, Handler> handlers_;
+    std::map<std::pair<std::string, int>, Handler> windowHandlers_;
+    std::map<std::string, Handler> timerHandlers_;
+    std::vector<ProgramListener*> listeners_;
+    Element* focus_ = nullptr;
+    int depth_ = 0;
+    bool runningTimers_ = false;
+    bool exited_ = false;
+    bool strict_ = false;
+    bool inTimer1Tick_ = false;
+    std::string lastError_;
+};
+
+// Every area adds its handlers here (app/wiring.cpp calls them all).
+void wireAll(Program& p);
+
+}  // namespace tabrino

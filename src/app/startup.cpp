@@ -1,0 +1,59 @@
+#include <string>
+
+#include "app/procedures.h"
+#include "app/series_table.h"
+
+namespace tabrino {
+
+void Form_Load(Program& p) {
+    p.reintentosmonitor = 0;
+    ubicaventanas(p);
+    Window& f = p.form1();
+    maximizeWindow(p, f);
+
+    if (p.svc.process.anotherCopyRunning()) {
+        p.ask("Ya está ejecutando el Tabrino de Hockey", "Atención!", Buttons::Ok, Icon::Error);
+        p.exit();
+        return;
+    }
+
+    p.contadorfin = 0;
+
+    // Each player is opened once; a file that cannot be opened silences only
+    // its own cue, and the operator hears of it once, by name.
+    std::string missing;
+    for (int n = 1; n <= 5; ++n) {
+        const char* file = cueFile(static_cast<Cue>(n));
+        if (!p.svc.sounds.open(n, file)) missing += std::string(missing.empty() ? "" : ", ") + file;
+    }
+
+    p.sonarbip = "SI";
+    p.estadoinicio = "noiniciado";
+    p.castigadoslocal = 0;
+    p.castigadosvisita = 0;
+    p.conalargue = "NO";
+    p.conpenales = "NO";
+    p.conposesion = "NO";
+    p.clonactivo = "NO";
+    p.pantallaauxiliar = "NO";
+    p.ceroavisado = "no";
+    p.enultimos10 = "no";
+    p.avisocinco = "no";
+    p.avisocero = "no";
+    p.contadortimer2 = 0;
+    p.colorreloj = "65280";
+
+    for (std::size_t i = 0; i < kSeriesTable.size(); ++i) {
+        p.tablaseries[i] = kSeriesTable[i].name;
+        p.tablaseries[i + 16] = kSeriesTable[i].duration;
+    }
+
+    if (!missing.empty())
+        p.ask("No se pudo abrir el sonido " + missing +
+                  ". El partido sigue sin ese aviso; los demás sonidos funcionan.",
+              "Sonidos", Buttons::Ok, Icon::Information);
+}
+
+void Form_Unload(Program& p) { p.exit(); }
+
+}  // namespace tabrino

@@ -1,0 +1,109 @@
+// The game clock's one-second tick: the heart of the match. It counts the
+// clock, the possession count and the suspension clocks down, and hands
+// 00:00 to the period end.
+#include "app/procedures.h"
+#include "app/text.h"
+#include "clock/countdown.h"
+
+namespace tabrino {
+
+namespace {
+
+struct Slot {
+    std::string Variables::*state;
+    const char* minutes;
+    const char* seconds;
+    const char* colon;
+    const char* picture;
+    std::string Variables::*clockFlag;
+    std::int16_t Variables::*count;
+    const char* card1;
+    const char* card2;
+};
+
+const Slot kSlots[] = {
+    {&Variables::castigolocal1, "c", "d", "Label1", "amonlocal", &Variables::relojlocal1,
+     &Variables::castigadoslocal, "Image5", "Image6"},
+    {&Variables::castigolocal2, "c2", "d2", "Label1b", "amonlocal2", &Variables::relojlocal2,
+     &Variables::castigadoslocal, "Image5", "Image6"},
+    {&Variables::castigovisita1, "e", "f", "Label8", "amonvisita", &Variables::relojvisita1,
+     &Variables::castigadosvisita, "Image4", "Image7"},
+    {&Variables::castigovisita2, "e2", "f2", "Label8b", "amonvisita2", &Variables::relojvisita2,
+     &Variables::castigadosvisita, "Image4", "Image7"},
+};
+
+void countDownSlot(Program& p, Window& f, const Slot& s) {
+    if (p.*s.state != "activo") return;
+    Element& m = f[s.minutes];
+    Element& sec = f[s.seconds];
+    bool rolled = rollOver(m, sec);
+    stepSeconds(sec, rolled);
+    if (m.text() == "00" && sec.text() == "00") {
+        f[s.picture].setVisible(false);
+        m.setVisible(false);
+        sec.setVisible(false);
+        f[s.colon].setVisible(false);
+        p.*s.state = "noactivo";
+        f[s.card1].setEnabled(true);
+        f[s.card2].setEnabled(true);
+        p.*s.count = static_cast<std::int16_t>(p.*s.count - 1);
+        p.*s.clockFlag = "no";
+        p.play(Cue::Clin);
+    }
+}
+
+void countDownPossession(Program& p, Window& f) {
+    Element& pos = f["posesion"];
+    if (pos.text() != "00" && f["periodo"].text() != "E") {
+        double n = numericValue(pos.text()) - 1;
+        pos.setText(n < 10 ? twoDigits(n) : numberText(n));
+        p.win("tenencia")["segunditos"].setText(pos.text());
+    }
+    if (pos.text() == "05" && p.avisocinco == "si") p.play(Cue::Aviso);
+    if (pos.text() == "00" && p.ceroavisado == "no" && p.avisocinco == "si") {
+        if (p.avisocero == "si") p.play(Cue::Clin);
+        p.ceroavisado = "si";
+    }
+    if (pos.text() == "00") pos.setColor(colors::magenta);
+}
+
+}  // namespace
+
+void Timer1_Timer(Program& p) {
+    if (p.estadoinicio == "noiniciado") return;
+    Window& f = p.form1();
+    Element& a = f["a"];
+    Element& b = f["b"];
+
+    bool rolled = rollOver(a, b);
+
+    if (p.relojperiodo == "00:11") {
+        ultimos10(p);
+        if (p.sonarbip == "SI") p.play(Cue::Bip);
+    }
+
+    double s = numericValue(b.text());
+    if (a.text() == "00" && f["periodo"].text() != "E" && s <= 10) {
+        b.setText(twoDigits(s - 1));
+        if (p.sonarbip == "SI") p.play(Cue::Bip);
+    } else if (!rolled) {
+        b.setText(s <= 10 ? twoDigits(s - 1) : numberText(s - 1));
+    }
+
+    p.relojperiodo = a.text() + ":" + b.text();
+
+    if (p.conposesion == "SI") countDownPossession(p, f);
+
+    if (a.text() == "00" && b.text() == "00") finDePeriodo(p);
+
+    if (p.relojperiodo != "00:00") {
+        if (!p.cambioperiodo)
+            for (const Slot& slot : kSlots) countDownSlot(p, f, slot);
+        refrescaclon(p);
+    } else {
+        finultimos10(p);
+        refrescaclon(p);
+    }
+}
+
+}  // namespace tabrino
