@@ -7,13 +7,15 @@
 //
 //   file         cue                 length   dominant band  content
 //   timbre.wav   horn / buzzer       1.20 s   200-320 Hz     247 Hz buzz, rolled-off harmonics
-//   final.wav    end-of-period siren 2.50 s   450-850 Hz     sine swept 500->800->500 Hz
+//   final.wav    end-of-period siren 2.50 s   520-730 Hz     sine swept 540->710->540 Hz
 //   bip.wav      last-seconds beep   0.15 s   950-1050 Hz    1000 Hz sine
 //   aviso.wav    warning             0.60 s   1300-1700 Hz   1400 Hz beep, then 1600 Hz beep
 //   clin.wav     chime               0.80 s   2000-2200 Hz   2093 Hz bell with inharmonic partials
 //
 // The horn's upper harmonics necessarily fall into the other bands, but they
-// are rolled off so that its fundamental stays far above them.  Everything is
+// are rolled off so that its fundamental stays far above them.  The siren
+// sweeps only in the gap between the horn's second (494 Hz) and third
+// (741 Hz) harmonics, which are the strongest it has.  Everything is
 // normalised to a peak of -3 dBFS and faded in and out so that no cue clicks.
 // The output is deterministic: the same program always writes the same bytes.
 
@@ -79,8 +81,9 @@ void append(Samples& to, const Samples& from) { to.insert(to.end(), from.begin()
 
 // Arena horn: two slightly detuned buzz oscillators beat against each other
 // the way a real electromechanical horn rattles.  Odd harmonics are stronger
-// (square-like), even ones weaker (saw-like); both roll off faster than 1/n so
-// the 247 Hz fundamental dominates the spectrum by a wide margin.
+// (square-like), even ones much weaker; both roll off faster than 1/n so the
+// 247 Hz fundamental dominates the spectrum by a wide margin.  The second
+// harmonic lands at the bottom of the siren's band, hence its low weight.
 Samples timbre() {
     Samples s = silence(1.2);
     const double f1 = 247.0;
@@ -89,7 +92,7 @@ Samples timbre() {
         const double t = timeOf(i);
         double v = 0.0;
         for (int n = 1; n * f2 < 9000.0; ++n) {
-            const double weight = (n % 2 == 1 ? 1.0 : 0.45) / std::pow(n, 1.35);
+            const double weight = (n % 2 == 1 ? 1.0 : 0.25) / std::pow(n, 1.35);
             v += weight * (std::sin(kTwoPi * n * f1 * t) + 0.8 * std::sin(kTwoPi * n * f2 * t + 0.7 * n));
         }
         s[i] = v;
@@ -128,12 +131,12 @@ Samples clin() {
     return s;
 }
 
-// Siren: pitch glides up from 500 to 800 Hz and back down.  The phase is the
+// Siren: pitch glides up from 540 to 710 Hz and back down.  The phase is the
 // running integral of the pitch, otherwise the sweep would jump and crackle.
 Samples final_() {
     const double total = 2.5;
-    const double lo = 500.0;
-    const double hi = 800.0;
+    const double lo = 540.0;
+    const double hi = 710.0;
     Samples s = silence(total);
     double phase = 0.0;
     for (std::size_t i = 0; i < s.size(); ++i) {
