@@ -143,6 +143,9 @@ void wireTimeoutHandlers(Program& p) {
     p.on("Form1", "Image8", Event::DblClick, [&p] { cancelRequest(p, "Image8"); });
     p.on("Form1", "Image9", Event::DblClick, [&p] { cancelRequest(p, "Image9"); });
     p.onWindow("minuto", WindowEvent::Load, [&p] { p.timer3.setEnabled(true); });
+    // However the time-out window goes (also closed by the window system),
+    // the public screen must not keep a frozen minute.
+    p.onWindow("minuto", WindowEvent::Unload, [&p] { closeTwin(p); });
     p.onTimer("Timer3", [&p] { Timer3_Timer(p); });
     p.on("minuto", "finmiuto", Event::Click, [&p] { finmiuto_Click(p); });
 }

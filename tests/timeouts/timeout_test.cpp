@@ -297,6 +297,17 @@ TEST_F(Timeouts, EarlyEndClosesBothWindowsWithTheHorn) {
     EXPECT_EQ(played("clin.wav"), 0);
 }
 
+TEST_F(Timeouts, ClosedByTheWindowSystemTheMinuteLeavesThePublicScreen) {
+    p.pantallaauxiliar = "SI";
+    takeHomeAt1234();
+    wait(10);
+    p.unload("minuto");
+    EXPECT_FALSE(p.timer3.enabled());
+    EXPECT_EQ(shown("clonminuto"), "hidden");
+    EXPECT_EQ(twin()["min"].text() + ":" + twin()["seg"].text(), "01:00");
+    EXPECT_EQ(played("timbre.wav"), 0);
+}
+
 TEST_F(Timeouts, OtherSideTakingAMinuteRewritesTheOpenWindow) {
     takeHomeAt1234();
     wait(10);
