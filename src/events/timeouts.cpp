@@ -32,8 +32,8 @@ void takeOrReserve(Program& p, const Side& s) {
     const bool stopped = !p.timer1.enabled();
 
     if (stopped && f[s.otherMarker].visible()) {
-        const std::string text = "El minuto fue solicitado por " + f[s.otherName].text() + ", \ndesea que sea tomado por " +
-                                 f[s.name].text() + "?";
+        const std::string text = "El minuto fue solicitado por " + f[s.otherName].text() + ", \n" +
+                                 "desea que sea tomado por " + f[s.name].text() + "?";
         if (p.ask(text, "Cuidado!!!", Buttons::YesNo, Icon::None) != Answer::Yes) return;
         f[s.otherMarker].setVisible(false);
     }
@@ -41,7 +41,7 @@ void takeOrReserve(Program& p, const Side& s) {
     if (stopped && clockShowsTime(f)) {
         Element& count = f[s.count];
         count.setText(numberText(numericValue(count.text()) + 1));
-        if (numericValue(count.text()) == 2) count.setEnabled(false);
+        if (numericValue(count.text()) >= 2) count.setEnabled(false);
         if (p.pantallaauxiliar == "SI") p.win("clonminuto").show();
         p.minutopedido.clear();
         enviaraminuto(p, f[s.name].text());
