@@ -22,11 +22,11 @@ TEST_F(Closing, EitherWayRebuildsTheSeriesList) {
             click("Command1");
         else
             closeByItsControl();
-        EXPECT_EQ(p.existing("configuracion"), nullptr);
+        EXPECT_EQ(p().existing("configuracion"), nullptr);
         EXPECT_EQ(f()["tramos"].list(), kRebuiltList);
         EXPECT_EQ(f()["tramos"].text(), "Serie que jugara?");
         EXPECT_EQ(f()["a"].text(), "18") << "the clock waits for the next pick";
-        EXPECT_EQ(fake.dialogs.messages, 0);
+        EXPECT_EQ(fake().dialogs.messages, 0);
     }
 }
 
@@ -34,7 +34,7 @@ TEST_F(Closing, StoredNameDurationIsOfferedAndShownAgain) {
     openSettingsWindow();
     type("Text10b", "30");
     click("Command1");
-    EXPECT_EQ(p.tablaseries[31], "30");
+    EXPECT_EQ(p().tablaseries[31], "30");
     EXPECT_EQ(f()["tramos"].list()[11], "Adulta Honor");
     openSettingsWindow();
     EXPECT_EQ(cfg()["Text10b"].text(), "30");
@@ -48,14 +48,14 @@ TEST_F(Closing, ReminderOnlyBeforeTheStartWithPossessionOn) {
     } cases[] = {{"noiniciado", true, true}, {"iniciado", true, false}, {"noiniciado", false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.estadoinicio) + (c.possession ? " SI" : " NO"));
-        p.estadoinicio = "noiniciado";
+        p().estadoinicio = "noiniciado";
         openSettingsWindow();
         click(c.possession ? "Option12" : "Option13");
-        p.estadoinicio = c.estadoinicio;
-        int messages = fake.dialogs.messages;
+        p().estadoinicio = c.estadoinicio;
+        int messages = fake().dialogs.messages;
         if (c.reminded) expectOk();
         click("Command1");
-        EXPECT_EQ(fake.dialogs.messages, messages + (c.reminded ? 1 : 0));
+        EXPECT_EQ(fake().dialogs.messages, messages + (c.reminded ? 1 : 0));
         if (c.reminded)
             expectLastMessage("Recuerde que si no tiene la botonera\r\nPuede usar la combinacion ALT + X\r\n"
                               "para llevar el contador de posesion",
@@ -67,7 +67,7 @@ TEST_F(Closing, ReminderOnlyBeforeTheStartWithPossessionOn) {
 TEST_F(Closing, PossessionSwitchesTheCountAndItsWarnings) {
     openSettingsWindow();
     click("Option12");
-    EXPECT_EQ(p.conposesion, "SI");
+    EXPECT_EQ(p().conposesion, "SI");
     EXPECT_TRUE(f()["posesion"].visible());
     EXPECT_TRUE(f()["Label9"].visible());
     EXPECT_TRUE(enabled("Check1"));
@@ -75,22 +75,22 @@ TEST_F(Closing, PossessionSwitchesTheCountAndItsWarnings) {
     EXPECT_FALSE(enabled("Check2"));  // one screen
     click("Check1");
     click("Check4");
-    EXPECT_EQ(p.avisocinco, "si");
-    EXPECT_EQ(p.avisocero, "si");
+    EXPECT_EQ(p().avisocinco, "si");
+    EXPECT_EQ(p().avisocero, "si");
     click("Check5");
-    EXPECT_EQ(p.sonarbip, "NO");
+    EXPECT_EQ(p().sonarbip, "NO");
 
     click("Option13");
-    EXPECT_EQ(p.conposesion, "NO");
+    EXPECT_EQ(p().conposesion, "NO");
     EXPECT_FALSE(f()["posesion"].visible());
     EXPECT_FALSE(f()["Label9"].visible());
     for (const char* c : {"Check1", "Check4", "Check2"}) {
         EXPECT_FALSE(on(c)) << c;
         EXPECT_FALSE(enabled(c)) << c;
     }
-    EXPECT_EQ(p.avisocinco, "no");
-    EXPECT_EQ(p.avisocero, "no");
-    EXPECT_EQ(fake.dialogs.messages, 0);
+    EXPECT_EQ(p().avisocinco, "no");
+    EXPECT_EQ(p().avisocero, "no");
+    EXPECT_EQ(fake().dialogs.messages, 0);
 }
 
 }  // namespace

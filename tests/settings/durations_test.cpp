@@ -46,31 +46,31 @@ TEST_F(Durations, TypedValuesAreStoredAsTwoDigitsOrRefused) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.box) + " \"" + c.typed + "\"");
-        const std::string before = p.tablaseries[static_cast<std::size_t>(c.entry)];
+        const std::string before = p().tablaseries[static_cast<std::size_t>(c.entry)];
         openSettingsWindow();
         type(c.box, c.typed);
-        int messages = fake.dialogs.messages;
+        int messages = fake().dialogs.messages;
         if (c.message) expectOk();
         click("Command1");
         if (c.stored) {
-            EXPECT_EQ(fake.dialogs.messages, messages);
+            EXPECT_EQ(fake().dialogs.messages, messages);
             EXPECT_FALSE(open());
-            EXPECT_EQ(p.tablaseries[static_cast<std::size_t>(c.entry)], c.stored);
+            EXPECT_EQ(p().tablaseries[static_cast<std::size_t>(c.entry)], c.stored);
         } else {
-            EXPECT_EQ(fake.dialogs.lastText, c.message);
+            EXPECT_EQ(fake().dialogs.lastText, c.message);
             if (c.message == kNotNumbers)
                 expectLastMessage(kNotNumbers, "Error", Icon::Error);
             else
                 expectLastMessage(c.message, "", Icon::None);
             EXPECT_TRUE(open()) << "Command1 keeps the window open";
             EXPECT_EQ(cfg()[c.box].text(), c.typed);
-            EXPECT_EQ(p.tablaseries[static_cast<std::size_t>(c.entry)], before);
+            EXPECT_EQ(p().tablaseries[static_cast<std::size_t>(c.entry)], before);
             // Closing it instead shows the message again and goes.
             expectOk();
             closeByItsControl();
             EXPECT_FALSE(open());
         }
-        p.tablaseries[static_cast<std::size_t>(c.entry)] = before;
+        p().tablaseries[static_cast<std::size_t>(c.entry)] = before;
     }
 }
 
@@ -81,16 +81,16 @@ TEST_F(Durations, NotNumbersStoresNothingAtAll) {
     type("Text9", "zz");
     expectOk();
     click("Command1");
-    EXPECT_EQ(p.tablaseries[17], "15");
-    EXPECT_EQ(p.tablaseries[27], "03");
+    EXPECT_EQ(p().tablaseries[17], "15");
+    EXPECT_EQ(p().tablaseries[27], "03");
 }
 
 // The store goes box by box: the one that is too long stops it there.
 TEST_F(Durations, FieldFailingMidwayKeepsTheBoxesBeforeIt) {
-    const auto startUp = p.tablaseries;
+    const auto startUp = p().tablaseries;
     for (bool byButton : {true, false}) {
         SCOPED_TRACE(byButton ? "Command1" : "close control");
-        p.tablaseries = startUp;
+        p().tablaseries = startUp;
         openSettingsWindow();
         const char* typed[] = {"01", "02", "03", "04", "05", "123", "07"};
         for (int i = 0; i < 7; ++i) type("Text" + std::to_string(i + 1), typed[i]);
@@ -101,10 +101,10 @@ TEST_F(Durations, FieldFailingMidwayKeepsTheBoxesBeforeIt) {
         else
             closeByItsControl();
         expectLastMessage(kTooLong, "", Icon::None);
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(p.tablaseries[static_cast<std::size_t>(16 + i)], typed[i]);
-        EXPECT_EQ(p.tablaseries[21], "18");
-        EXPECT_EQ(p.tablaseries[22], "20");
-        EXPECT_EQ(p.tablaseries[27], "03");
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(p().tablaseries[static_cast<std::size_t>(16 + i)], typed[i]);
+        EXPECT_EQ(p().tablaseries[21], "18");
+        EXPECT_EQ(p().tablaseries[22], "20");
+        EXPECT_EQ(p().tablaseries[27], "03");
         EXPECT_EQ(open(), byButton);
         if (byButton) {
             for (int i = 0; i < 7; ++i) EXPECT_EQ(cfg()["Text" + std::to_string(i + 1)].text(), typed[i]);
@@ -126,19 +126,19 @@ TEST_F(Durations, WarningSecondAboveThirtyOnLeavingTheBox) {
         SCOPED_TRACE(c.typed);
         openSettingsWindow();
         Element& box = cfg()["Text15"];
-        p.setFocus(&box);
+        p().setFocus(&box);
         type("Text15", c.typed);
-        int messages = fake.dialogs.messages;
+        int messages = fake().dialogs.messages;
         if (c.refused) expectOk();
-        p.leave(box);
+        p().leave(box);
         if (c.refused) {
             expectLastMessage("El numero no puede ser mayor a 30", "Error", Icon::Error);
-            EXPECT_EQ(p.focus(), &box);
+            EXPECT_EQ(p().focus(), &box);
         } else {
-            EXPECT_EQ(fake.dialogs.messages, messages);
-            EXPECT_EQ(p.focus(), nullptr);
+            EXPECT_EQ(fake().dialogs.messages, messages);
+            EXPECT_EQ(p().focus(), nullptr);
         }
-        EXPECT_EQ(p.tablaseries[30], "15") << "nothing is stored on leaving";
+        EXPECT_EQ(p().tablaseries[30], "15") << "nothing is stored on leaving";
         EXPECT_EQ(box.text(), c.typed);
         type("Text15", "15");
         closeByItsControl();

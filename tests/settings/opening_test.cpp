@@ -87,28 +87,28 @@ TEST_F(Opening, DefaultsAsTheProgramStarts) {
     EXPECT_EQ(w["Label28"].text(),
               "Se han detectado 1 Monitores disponibles, Si desea activar ambas funciones debe tener tres monitores.");
     // The fill ran every control's effect, which leaves the start-up values.
-    EXPECT_EQ(p.conalargue, "NO");
-    EXPECT_EQ(p.conpenales, "NO");
-    EXPECT_EQ(p.conposesion, "NO");
-    EXPECT_EQ(p.avisocinco, "no");
-    EXPECT_EQ(p.avisocero, "no");
-    EXPECT_EQ(p.sonarbip, "SI");
-    EXPECT_EQ(p.colorreloj, "65280");
-    EXPECT_EQ(p.tenenciaauxiliar, "");  // Check2 was clear already: its effect does not run
+    EXPECT_EQ(p().conalargue, "NO");
+    EXPECT_EQ(p().conpenales, "NO");
+    EXPECT_EQ(p().conposesion, "NO");
+    EXPECT_EQ(p().avisocinco, "no");
+    EXPECT_EQ(p().avisocero, "no");
+    EXPECT_EQ(p().sonarbip, "SI");
+    EXPECT_EQ(p().colorreloj, "65280");
+    EXPECT_EQ(p().tenenciaauxiliar, "");  // Check2 was clear already: its effect does not run
     EXPECT_FALSE(f()["posesion"].visible());
     EXPECT_FALSE(f()["Label9"].visible());
-    EXPECT_EQ(fake.dialogs.messages, 0);
+    EXPECT_EQ(fake().dialogs.messages, 0);
 }
 
 TEST_F(Opening, FillShowsTheCurrentState) {
-    p.conalargue = "SI";
-    p.conpenales = "SI";
-    p.conposesion = "SI";
-    p.avisocinco = "si";
-    p.avisocero = "no";
-    p.sonarbip = "NO";
-    p.colorreloj = "&HFF80FF";
-    p.tablaseries[31] = "7";  // an entry of one character shows as two
+    p().conalargue = "SI";
+    p().conpenales = "SI";
+    p().conposesion = "SI";
+    p().avisocinco = "si";
+    p().avisocero = "no";
+    p().sonarbip = "NO";
+    p().colorreloj = "&HFF80FF";
+    p().tablaseries[31] = "7";  // an entry of one character shows as two
     Window& w = openSettingsWindow();
     for (const char* o : {"Option1", "Option3", "Option12", "Option10", "Check1"}) EXPECT_TRUE(on(o)) << o;
     for (const char* o : {"Option2", "Option4", "Option13", "Option11", "Check4", "Check5"}) EXPECT_FALSE(on(o)) << o;
@@ -116,30 +116,30 @@ TEST_F(Opening, FillShowsTheCurrentState) {
     EXPECT_TRUE(enabled("Check4"));
     EXPECT_FALSE(enabled("Check2"));  // one screen
     EXPECT_EQ(w["Text10b"].text(), "07");
-    EXPECT_EQ(p.sonarbip, "NO");
-    EXPECT_EQ(p.avisocinco, "si");
+    EXPECT_EQ(p().sonarbip, "NO");
+    EXPECT_EQ(p().avisocinco, "si");
     EXPECT_TRUE(f()["posesion"].visible());
     EXPECT_TRUE(f()["Label9"].visible());
 }
 
 TEST_F(Opening, UnknownClockColourSelectsNoneAndIsKept) {
-    p.colorreloj = "255";
+    p().colorreloj = "255";
     openSettingsWindow();
     for (const char* o : {"Option5", "Option6", "Option7", "Option8", "Option9", "Option10", "Option11"})
         EXPECT_FALSE(on(o)) << o;
-    EXPECT_EQ(p.colorreloj, "255");
+    EXPECT_EQ(p().colorreloj, "255");
 }
 
 TEST_F(Opening, ClickOnlyBeforeTheStartDoubleClickAlways) {
-    p.estadoinicio = "iniciado";
+    p().estadoinicio = "iniciado";
     click(f(), "config");
-    EXPECT_EQ(p.existing("configuracion"), nullptr);
+    EXPECT_EQ(p().existing("configuracion"), nullptr);
     dblclick(f(), "config");
     EXPECT_TRUE(open());
     closeByItsControl();
-    EXPECT_EQ(p.existing("configuracion"), nullptr);
+    EXPECT_EQ(p().existing("configuracion"), nullptr);
 
-    p.estadoinicio = "noiniciado";
+    p().estadoinicio = "noiniciado";
     dblclick(f(), "config");  // its click opens, the double click finds it open
     EXPECT_TRUE(open());
 }
@@ -151,15 +151,15 @@ TEST_F(Opening, OneInstanceRefilledOnlyWhenCreatedAgain) {
     EXPECT_EQ(cfg()["Text3"].text(), "44");
 
     closeByItsControl();
-    EXPECT_EQ(p.tablaseries[18], "44");
-    p.tablaseries[18] = "16";
+    EXPECT_EQ(p().tablaseries[18], "44");
+    p().tablaseries[18] = "16";
     Window& again = openSettingsWindow();  // a new window, filled from the table
     EXPECT_EQ(again["Text3"].text(), "16");
 
     // A window touched while closed (created hidden) is filled when opened.
     closeByItsControl();
-    p.win("configuracion");
-    p.tablaseries[18] = "17";
+    p().win("configuracion");
+    p().tablaseries[18] = "17";
     openSettingsWindow();
     EXPECT_EQ(cfg()["Text3"].text(), "17");
 }
@@ -182,15 +182,15 @@ TEST_F(Opening, LinkedOptions) {
         openSettingsWindow();
         click(c.first);
         if (c.then) click(c.then);
-        EXPECT_EQ(p.conalargue, c.alargue) << c.first;
-        EXPECT_EQ(p.conpenales, c.penales) << c.first;
+        EXPECT_EQ(p().conalargue, c.alargue) << c.first;
+        EXPECT_EQ(p().conpenales, c.penales) << c.first;
         for (const char* o : c.selected) EXPECT_TRUE(on(o)) << c.first << " " << o;
         closeByItsControl();
         // And the next opening shows the same.
         openSettingsWindow();
         for (const char* o : c.selected) EXPECT_TRUE(on(o)) << "reopened " << c.first << " " << o;
         closeByItsControl();
-        p.conalargue = p.conpenales = "NO";
+        p().conalargue = p().conpenales = "NO";
     }
 }
 
@@ -202,7 +202,7 @@ TEST_F(Opening, ClockColourIsFoundAgainAtTheNextOpening) {
         openSettingsWindow();
         click(option == std::string("Option11") ? "Option5" : "Option11");  // start from another choice
         click(option);
-        EXPECT_EQ(p.colorreloj, stored);
+        EXPECT_EQ(p().colorreloj, stored);
         closeByItsControl();
         openSettingsWindow();
         EXPECT_TRUE(on(option)) << option;
@@ -216,7 +216,7 @@ TEST_F(Opening, ChosenColourIsTheRunningClocksColour) {
     closeByItsControl();
     f()["a"].setText("05");
     click(f(), "a");
-    EXPECT_TRUE(p.timer1.enabled());
+    EXPECT_TRUE(p().timer1.enabled());
     EXPECT_EQ(f()["a"].color(), 0xFFC080u);
 }
 
