@@ -83,8 +83,8 @@ WindowDesign build() {
     e.push_back(text("Label23", "Frame8", 240, 1920,
                      "*** Si no tiene Botonera, puede usar el teclado ( ALT+ X ) ***", 4455));
 
-    e.push_back(
-        frame("Frame9", {120, 5880, 10335, 1575}, "Opciones de Multipantalla (Pantalla debe estar en funcion EXTENDER)"));
+    e.push_back(frame("Frame9", {120, 5880, 10335, 1575},
+                      "Opciones de Multipantalla (Pantalla debe estar en funcion EXTENDER)"));
     e.push_back(text("Label28", "Frame9", 240, 360, "", 9855));
     e.push_back(text("Label26", "Frame9", 240, 720, "Clonar Tabrino a una SEGUNDA PANTALLA", 3495));
     e.push_back(check("Check3", "Frame9", {3840, 720, 855, 195}, "Activar"));
