@@ -63,9 +63,6 @@ void llenaFinPartido(Program& p) {
     writeResult(clon, winner);
     maximizeWindow(p, fin);
     maximizeWindow(p, clon);
-    // The seven ticks count from this end of the match.
-    p.contadortimer2 = 0;
-    p.timer2.setEnabled(false);
     p.timer2.setEnabled(true);
 }
 
