@@ -32,14 +32,13 @@ void Timer2_Timer(Program& p) {
     if (p.pantallaauxiliar == "SI") p.win("clonfinpartido").show();
 }
 
-void finmiuto_Click(Program& p) {
-    // The public screen goes with the operator's; its result fields are
-    // hidden too, so nothing of this match is left on it.
+// However the operator's screen is closed, the public one goes with it, its
+// result fields hidden too, so nothing of this match is left on it.
+void finpartido_Unload(Program& p) {
     if (Window* clon = p.existing("clonfinpartido")) {
         clon->hide();
         for (const char* field : {"ganador1", "ganador2", "empate"}) (*clon)[field].setVisible(false);
     }
-    p.unload("finpartido");
 }
 
 }  // namespace
@@ -68,7 +67,8 @@ void llenaFinPartido(Program& p) {
 
 void wireFinPartido(Program& p) {
     p.onTimer("Timer2", [&p] { Timer2_Timer(p); });
-    p.on("finpartido", "finmiuto", Event::Click, [&p] { finmiuto_Click(p); });
+    p.on("finpartido", "finmiuto", Event::Click, [&p] { p.unload("finpartido"); });
+    p.onWindow("finpartido", WindowEvent::Unload, [&p] { finpartido_Unload(p); });
 }
 
 }  // namespace tabrino

@@ -71,15 +71,21 @@ void clearMarks(Window& w) {
     for (const PenaltyShot& s : kShots) paint(w[s.mark], colors::white);
 }
 
-// A new operator board starts from nothing, and so does the public one,
-// however the previous board went away.
+// The counts live and die with the operator board.
 void penales_Load(Program& p) {
     p.golespenallocal = 0;
     p.golespenalvisita = 0;
+}
+
+// However the operator board goes (its close picture or the window
+// system), the public board is cleared and hidden with it, so the next
+// shoot-out starts from nothing on both.
+void penales_Unload(Program& p) {
     Window& pub = publicBoard(p);
     clearMarks(pub);
     pub["tabrinogollocal"].setText("0");
     pub["tabrinogolvisita"].setText("0");
+    pub.hide();
 }
 
 void leyendapenal_Click(Program& p) {
@@ -99,20 +105,14 @@ void resetpenal_Click(Program& p) {
     clearMarks(publicBoard(p));
 }
 
-void finmiuto_Click(Program& p) {
-    Window& pub = publicBoard(p);
-    clearMarks(pub);
-    pub["tabrinogollocal"].setText("0");
-    pub["tabrinogolvisita"].setText("0");
-    pub.hide();
-    p.unload("penales");
-}
+void finmiuto_Click(Program& p) { p.unload("penales"); }
 
 }  // namespace
 
 void wirePenales(Program& p) {
     p.on("Form1", "leyendapenal", Event::Click, [&p] { leyendapenal_Click(p); });
     p.onWindow("penales", WindowEvent::Load, [&p] { penales_Load(p); });
+    p.onWindow("penales", WindowEvent::Unload, [&p] { penales_Unload(p); });
     for (const PenaltyShot& s : kShots) {
         p.on("penales", s.goal.name, Event::Click, [&p, &s] { golPenal(p, s); });
         p.on("penales", s.miss.name, Event::Click, [&p, &s] { erradoPenal(p, s); });

@@ -106,12 +106,19 @@ TEST_F(MatchEnd, ShownOnTheSeventhTick) {
 }
 
 TEST_F(MatchEnd, CloseUnloadsTheOperatorScreenAndHidesThePublicOne) {
-    for (const char* aux : {"SI", "NO"}) {
-        SCOPED_TRACE(aux);
-        p.pantallaauxiliar = aux;
+    struct Case {
+        const char* pantallaauxiliar;
+        bool byWindowSystem;  // closed without its close picture
+    } cases[] = {{"SI", false}, {"NO", false}, {"SI", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.pantallaauxiliar) + (c.byWindowSystem ? " window system" : " finmiuto"));
+        p.pantallaauxiliar = c.pantallaauxiliar;
         goals("4", "1");
         endMatchAndShow();
-        click("finpartido", "finmiuto");
+        if (c.byWindowSystem)
+            p.unload("finpartido");
+        else
+            click("finpartido", "finmiuto");
         EXPECT_EQ(p.existing("finpartido"), nullptr);
         ASSERT_NE(p.existing("clonfinpartido"), nullptr);
         EXPECT_FALSE(shown("clonfinpartido"));

@@ -273,10 +273,16 @@ TEST_F(Shootout, PublicBoardKeptInStepWhileHidden) {
     EXPECT_EQ(counts(), "1-1");
 }
 
-TEST_F(Shootout, ABoardGoneWithoutItsCloseStillStartsFromZero) {
+TEST_F(Shootout, ABoardClosedByTheWindowSystemIsClosedLikeByItsPicture) {
+    p.pantallaauxiliar = "SI";
     open();
     goal(home(2));
+    miss(away(1));
     p.unload("penales");
+    EXPECT_FALSE(shown("clonpenales"));
+    EXPECT_EQ(at("clonpenales", "tabrinogollocal").text(), "0");
+    EXPECT_EQ(at("clonpenales", "penal2l").color(), kWhite);
+    EXPECT_EQ(at("clonpenales", "penal1v").border(), kWhite);
     p.golespenallocal = 7;  // whatever was left
     open();
     EXPECT_EQ(counts(), "0-0");
