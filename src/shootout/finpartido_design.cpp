@@ -1,0 +1,43 @@
+// The end-of-match screens: `finpartido` for the operator, with its close
+// picture, and its public twin `clonfinpartido`. Boxes are twips on the
+// 19200 x 10800 canvas; the result fields start hidden.
+#include "app/window_catalog.h"
+#include "form/design_rows.h"
+
+namespace tabrino {
+
+namespace {
+using namespace rows;
+constexpr const char* kImpact = "Impact";
+constexpr Align C = Align::Center;
+constexpr bool hidden = false;
+
+WindowDesign build(const char* name, Box fin, Box ganador1, bool publicWindow) {
+    WindowDesign w;
+    w.name = name;
+    w.title = "Partido finalizado";
+    w.publicWindow = publicWindow;
+    w.elements = {
+        label("fin", fin, kImpact, 110.25f, true, colors::green, "PARTIDO FINALIZADO", Align::Left),
+        label("ganador1", ganador1, kImpact, 150, false, colors::cyan, "GANADOR", C, hidden),
+        label("ganador2", {2400, 6600, 14415, 3495}, kImpact, 150, false, colors::yellow, "", C, hidden),
+        label("empate", {3480, 6240, 12375, 4335}, kImpact, 150, true, colors::yellow, "EMPATE", C, hidden),
+    };
+    if (!publicWindow) w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", true, true, "Cerrar"));
+    w.frontToBack = {"finmiuto", "ganador2", "empate", "ganador1", "fin"};
+    return w;
+}
+}  // namespace
+
+const WindowDesign& finpartidoDesign() {
+    static const WindowDesign d = build("finpartido", {600, 600, 18015, 3495}, {3240, 2880, 12735, 3495}, false);
+    return d;
+}
+
+const WindowDesign& clonfinpartidoDesign() {
+    static const WindowDesign d =
+        build("clonfinpartido", {600, 600, 18135, 3495}, {2880, 2880, 13455, 3855}, true);
+    return d;
+}
+
+}  // namespace tabrino
