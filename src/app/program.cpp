@@ -148,7 +148,7 @@ void Program::dblClickAt(Window& w, float x, float y) {
 }
 
 void Program::press(Element& e) {
-    if (exited_ || !e.window().shown() || !e.effectivelyEnabled()) return;
+    if (exited_ || !e.window().shown() || !e.effectivelyVisible() || !e.effectivelyEnabled()) return;
     fire(e, Event::Click);
 }
 
