@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tabrino {
 
@@ -44,6 +45,13 @@ struct Variables {
     std::int16_t anchopantalla = 0, altopantalla = 0;
     std::string resolucion;
     double izquierdapantalla2 = 0, izquierdapantalla3 = 0;
+    // The monitors found at start-up, in the order found (pixels, right and
+    // bottom exclusive); a window is maximised on the one it lies on.
+    struct MonitorRecord {
+        std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+        bool primary = false;
+    };
+    std::vector<MonitorRecord> monitoresencontrados;
 
     // Settings.
     std::string colorreloj;  // colour value as text, red in the low byte

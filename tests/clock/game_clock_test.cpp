@@ -90,7 +90,9 @@ TEST_F(Match, LastTwelveSecondsTurnRedAndBeepElevenTimes) {
     EXPECT_EQ(clock(), "00:10");
     EXPECT_EQ((*f)["b"].color(), 0xFF0000u);
     wait(10);
-    EXPECT_EQ(clock(), "00:00");
+    // The seconds ran out; the period end has loaded the half-time break.
+    EXPECT_EQ((*f)["b"].text(), "00");
+    EXPECT_EQ((*f)["periodo"].text(), "E");
     EXPECT_EQ(fake.sounds.played("bip.wav"), 11);
     EXPECT_FALSE(p.timer1.enabled());
     EXPECT_EQ((*f)["a"].color(), 0xFFFFFFu);

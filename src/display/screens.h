@@ -1,0 +1,18 @@
+#pragma once
+// Which screen a window belongs on, from the monitors found at start-up.
+#include "app/program.h"
+
+namespace tabrino {
+
+// The design canvas is 1280 x 720 pixels at this many twips per pixel.
+inline constexpr float kTwipsPerPixel = 15;
+
+// A window the public sees on an extra screen.
+bool isPublicWindow(const Window& w);
+
+// The screen rectangle (pixels) a window is maximised on: an operator
+// window on the primary screen, a public window on the screen its left
+// edge lies on (the primary when it lies on none).
+PixelRect screenOf(Program& p, const Window& w);
+
+}  // namespace tabrino

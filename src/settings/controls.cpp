@@ -1,0 +1,124 @@
+// What each option and check box of the settings window does at once,
+// whether the operator sets it or the opening fill does.
+#include "app/procedures.h"
+#include "settings/settings.h"
+
+namespace tabrino {
+
+namespace {
+
+bool ticked(const Window& w, const char* box) { return w[box].checked(); }
+
+// The extra-screen boxes are offered only with a screen besides the
+// operator's; a count of 0 (no multi-monitor support) is one screen too.
+bool hasExtraScreen(const Program& p) { return p.cantidadmonitores >= 2; }
+
+void showPossessionCount(Program& p, bool onOperator, bool onMirror) {
+    Window& f = p.form1();
+    f["posesion"].setVisible(onOperator);
+    f["Label9"].setVisible(onOperator);
+    // Touching the mirror creates it, hidden, like any window.
+    Window& m = p.win("clontabrino");
+    for (const char* n : {"posesion", "Label9"})
+        if (Element* e = m.find(n)) e->setVisible(onMirror);
+}
+
+// With two monitors there is one extra screen: the mirror and the
+// possession window cannot both have it.
+bool screenConflict(Program& p, const Window& w) {
+    if (p.cantidadmonitores != 2 || !ticked(w, "Check3") || !ticked(w, "Check2")) return false;
+    p.ask("solo tiene una pantalla adicional, no puede activar ambas funciones", "Error", Buttons::Ok, Icon::Error);
+    return true;
+}
+
+// Puts a public window on its screen the first time, then shows it there.
+void showOnScreen(Program& p, Window& pub, double leftWithThree, double leftWithTwo) {
+    if (pub.left() == 0) {
+        if (p.cantidadmonitores >= 3) {
+            pub.setState(WindowState::Normal);
+            pub.setLeft(static_cast<float>(leftWithThree));
+        } else if (p.cantidadmonitores == 2) {
+            pub.setLeft(static_cast<float>(leftWithTwo));
+        }
+    }
+    maximizeWindow(p, pub);
+    pub.show();
+}
+
+}  // namespace
+
+void possessionOn(Program& p, Window& w) {
+    p.conposesion = "SI";
+    w["Check1"].setEnabled(true);
+    w["Check4"].setEnabled(true);
+    w["Check2"].setEnabled(hasExtraScreen(p));
+    showPossessionCount(p, true, p.clonactivo == "SI");
+}
+
+void possessionOff(Program& p, Window& w) {
+    p.conposesion = "NO";
+    showPossessionCount(p, false, false);
+    for (const char* n : {"Check1", "Check2", "Check4"}) w[n].setEnabled(false);
+    // Each clearing runs its own effect: the warnings go off, the big
+    // possession window closes.
+    for (const char* n : {"Check4", "Check1", "Check2"}) w[n].setChecked(false);
+    p.avisocinco = "no";
+}
+
+void mirrorBox(Program& p, Window& w) {
+    if (screenConflict(p, w)) {
+        w["Check3"].setChecked(false);
+        return;
+    }
+    if (ticked(w, "Check3")) {
+        p.pantallaauxiliar = "SI";
+        p.clonactivo = "SI";
+        showOnScreen(p, p.win("clontabrino"), p.izquierdapantalla2, p.izquierdapantalla2);
+    } else {
+        p.pantallaauxiliar = "NO";
+        p.clonactivo = "NO";
+        p.unload("clontabrino");
+    }
+}
+
+void possessionWindowBox(Program& p, Window& w) {
+    if (screenConflict(p, w)) {
+        w["Check2"].setChecked(false);
+        return;
+    }
+    p.tenenciaauxiliar = ticked(w, "Check2") ? "si" : "no";
+    if (p.tenenciaauxiliar != "si") {
+        p.unload("tenencia");
+        return;
+    }
+    showOnScreen(p, p.win("tenencia"), p.izquierdapantalla3, p.izquierdapantalla2);
+}
+
+void wireSettingsControls(Program& p) {
+    auto on = [&p](const char* element, std::function<void(Window&)> effect) {
+        p.on("configuracion", element, Event::Click, [&p, effect] { effect(p.win("configuracion")); });
+    };
+    on("Option1", [&p](Window&) { p.conalargue = "SI"; });
+    on("Option2", [&p](Window& w) {
+        p.conalargue = "NO";
+        w["Option4"].setChecked(true);  // no shoot-out without overtime
+    });
+    on("Option3", [&p](Window& w) {
+        p.conpenales = "SI";
+        w["Option1"].setChecked(true);  // a shoot-out comes after overtime
+    });
+    on("Option4", [&p](Window&) { p.conpenales = "NO"; });
+    for (const ClockColour& c : clockColours()) {
+        std::string stored = c.stored;
+        on(c.option.c_str(), [&p, stored](Window&) { p.colorreloj = stored; });
+    }
+    on("Option12", [&p](Window& w) { possessionOn(p, w); });
+    on("Option13", [&p](Window& w) { possessionOff(p, w); });
+    on("Check1", [&p](Window& w) { p.avisocinco = ticked(w, "Check1") ? "si" : "no"; });
+    on("Check4", [&p](Window& w) { p.avisocero = ticked(w, "Check4") ? "si" : "no"; });
+    on("Check5", [&p](Window& w) { p.sonarbip = ticked(w, "Check5") ? "SI" : "NO"; });
+    on("Check3", [&p](Window& w) { mirrorBox(p, w); });
+    on("Check2", [&p](Window& w) { possessionWindowBox(p, w); });
+}
+
+}  // namespace tabrino
