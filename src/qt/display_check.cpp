@@ -24,10 +24,14 @@ bool xDisplayThere(const std::string& display) {
     return std::filesystem::exists("/tmp/.X11-unix/X" + number, ec) || ec;
 }
 
-std::string message(const std::string& what) {
-    return "No se encontró una pantalla (" + what +
+struct Reason {
+    std::string es, en;
+};
+
+std::string message(const Reason& why) {
+    return "No se encontró una pantalla (" + why.es +
            "). El Tabrino de Hockey necesita un escritorio para mostrar sus ventanas.\n"
-           "No display found (" + what + "). Tabrino de Hockey needs a desktop to show its windows.\n"
+           "No display found (" + why.en + "). Tabrino de Hockey needs a desktop to show its windows.\n"
            "Sin pantalla / without a screen: xvfb-run -s '-screen 0 1280x720x24' build/tabrino";
 }
 
@@ -38,12 +42,11 @@ std::string missingDisplay() {
     const std::string display = env("DISPLAY"), wayland = env("WAYLAND_DISPLAY");
     if (platforms.empty()) {
         if (!wayland.empty() || xDisplayThere(display)) return {};
-        return message(display.empty() ? "DISPLAY no está definido / DISPLAY is not set"
-                                       : "DISPLAY=" + display + " no responde / does not answer");
+        if (display.empty()) return message({"DISPLAY no está definido", "DISPLAY is not set"});
+        return message({"DISPLAY=" + display + " no responde", "DISPLAY=" + display + " does not answer"});
     }
     // A list such as "wayland;xcb": one platform that can start is enough.
     std::string_view rest = platforms;
-    std::string tried;
     while (!rest.empty()) {
         const auto cut = rest.find(';');
         std::string_view item = rest.substr(0, cut);
@@ -56,9 +59,9 @@ std::string missingDisplay() {
         } else if (!name.empty()) {
             return {};  // offscreen, vnc, eglfs...: no display needed
         }
-        tried += (tried.empty() ? "" : ", ") + name;
     }
-    return message("QT_QPA_PLATFORM=" + platforms + ", DISPLAY=" + (display.empty() ? "-" : display));
+    const std::string setting = "QT_QPA_PLATFORM=" + platforms + ", DISPLAY=" + (display.empty() ? "-" : display);
+    return message({"ninguna plataforma de " + setting + " puede abrirse", "no platform of " + setting + " can open"});
 }
 
 }  // namespace tabrino::qt

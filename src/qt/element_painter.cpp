@@ -27,12 +27,15 @@ void paintLabel(QPainter& painter, const Element& e, const QRect& box) {
     if (e.text().empty()) return;
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
-    painter.setFont(qtFont(e.font()));
+    const FittedFont font = fittedFont(e.font());
+    painter.setFont(font.font);
     // A disabled label is greyed, as the toolkit greys disabled captions.
     painter.setPen(e.effectivelyEnabled() ? toColor(e.color())
                                           : QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     // The background stays transparent: the window shows through the box.
-    painter.drawText(box, static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextWordWrap),
+    // Moved as the design face would sit, but clipped to the box itself.
+    painter.translate(0, font.shift);
+    painter.drawText(box, static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip),
                      QString::fromStdString(e.text()));
     painter.restore();
 }
