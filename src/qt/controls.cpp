@@ -194,11 +194,13 @@ void Controls::pressedByKey(Element& e) {
         case Kind::OptionButton: e.setChecked(true); break;
         default: p_.press(e); break;
     }
+    view_.inputDone();
 }
 
 void Controls::typed(Element& e, const QString& text) {
     if (!w_) return;
     e.setText(text.toStdString());  // the drop-down's and the box's Change
+    view_.inputDone();
 }
 
 void Controls::picked(Element& e, int index) {
@@ -207,6 +209,7 @@ void Controls::picked(Element& e, int index) {
     if (!combo || index < 0) return;
     e.setTextSilently(combo->itemText(index).toStdString());
     if (w_) p_.press(e);  // picking an item is the list's Click
+    view_.inputDone();
 }
 
 bool Controls::eventFilter(QObject* watched, QEvent* ev) {
@@ -233,7 +236,10 @@ bool Controls::eventFilter(QObject* watched, QEvent* ev) {
         case QEvent::FocusOut: {
             const auto reason = static_cast<QFocusEvent*>(ev)->reason();
             // Another window or a menu taking the keyboard is no lost focus.
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) p_.leave(e);
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                p_.leave(e);
+                view_.inputDone();
+            }
             break;
         }
         default: break;

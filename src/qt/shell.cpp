@@ -22,7 +22,9 @@ WindowView* Shell::view(const std::string& window) const {
 }
 
 void Shell::windowCreated(Window& w) {
-    views_[w.name()] = std::make_unique<WindowView>(p_, w, pictures_);
+    auto view = std::make_unique<WindowView>(p_, w, pictures_);
+    view->setAfterInput([this] { driver_.rearm(); });
+    views_[w.name()] = std::move(view);
 }
 
 void Shell::windowDestroyed(Window& w) {

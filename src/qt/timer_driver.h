@@ -1,6 +1,6 @@
 #pragma once
 // Drives the program's one-second timers from the Qt event loop: whenever
-// the loop is about to wait, one precise single-shot timer is armed for the
+// the loop is about to wait (and after each operator input), one precise single-shot timer is armed for the
 // earliest tick due, and the program runs its due ticks when it fires. The
 // program's own anchors keep the count free of drift; this only wakes it up.
 #include <QObject>

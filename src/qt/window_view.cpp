@@ -154,6 +154,7 @@ void WindowView::routeClick(QPoint pos, bool second) {
         p_.secondClickAt(w, x, y);
     else
         p_.clickAt(w, x, y);
+    inputDone();
 }
 
 void WindowView::mousePressEvent(QMouseEvent* ev) {

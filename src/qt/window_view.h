@@ -5,6 +5,7 @@
 // operator's pointer and keyboard back to the program.
 #include <QRect>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -42,6 +43,13 @@ public:
     // test; `second` is the second press of a double click.
     void routeClick(QPoint pos, bool second);
 
+    // Run after every piece of operator input has been handed to the
+    // program (the shell re-arms the timers there).
+    void setAfterInput(std::function<void()> hook) { afterInput_ = std::move(hook); }
+    void inputDone() const {
+        if (afterInput_) afterInput_();
+    }
+
     // WindowListener
     void elementChanged(Element& e, Property p) override;
     void windowChanged(Window& w) override;
@@ -64,6 +72,7 @@ private:
     PictureBook& pictures_;
     Controls* controls_;  // a Qt child of this view
     std::map<const Element*, QRect> lastBox_;  // where each element was drawn
+    std::function<void()> afterInput_;
     long repaints_ = 0;
     bool applying_ = false;     // the view is being set from the model
     bool pressed_ = false;
