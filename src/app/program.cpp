@@ -147,6 +147,16 @@ void Program::dblClickAt(Window& w, float x, float y) {
     }
 }
 
+void Program::secondClickAt(Window& w, float x, float y) {
+    if (exited_ || !w.shown()) return;
+    Element* e = w.hitTest(x, y);
+    if (!e || !e->effectivelyEnabled()) return;
+    if (e->kind() == Kind::Label || e->kind() == Kind::Picture)
+        fire(*e, Event::DblClick);
+    else
+        clickAt(w, x, y);
+}
+
 void Program::press(Element& e) {
     if (exited_ || !e.window().shown() || !e.effectivelyVisible() || !e.effectivelyEnabled()) return;
     fire(e, Event::Click);

@@ -65,6 +65,10 @@ public:
     // area): the front-most shown element gets it, a disabled one swallows it.
     void clickAt(Window& w, float x, float y);
     void dblClickAt(Window& w, float x, float y);
+    // The second press of a double click whose first click has already been
+    // given to clickAt (a toolkit reports that click before it knows another
+    // follows): labels and pictures get their DblClick, buttons a second click.
+    void secondClickAt(Window& w, float x, float y);
     // Runs the handler of an element directly (keyboard access keys).
     void press(Element& e);
 

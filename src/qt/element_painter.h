@@ -1,0 +1,23 @@
+#pragma once
+// Painting of the windowless elements (labels, pictures, shapes) that lie
+// directly in one container: the window itself or a frame.
+#include <QRegion>
+
+#include "form/window.h"
+
+class QPainter;
+
+namespace tabrino::qt {
+
+class PictureBook;
+
+// Paints, back to front, the shown windowless elements of `container`
+// (nullptr: the window's client area) whose box meets `dirty`. Returns how
+// many elements were painted.
+int paintWindowless(QPainter& painter, const Window& w, const Element* container, const QRegion& dirty,
+                    PictureBook& pictures);
+
+// Pixel box of an element inside its container.
+QRect elementBox(const Element& e);
+
+}  // namespace tabrino::qt

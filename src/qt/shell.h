@@ -1,0 +1,41 @@
+#pragma once
+// The Qt shell of a program: one view per window, made when the window is
+// created and dropped when it is unloaded, and the timer driver. Destroy the
+// shell before the program it shows.
+#include <QObject>
+#include <QString>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+#include "qt/picture_book.h"
+#include "qt/timer_driver.h"
+
+namespace tabrino::qt {
+
+class WindowView;
+
+class Shell : public QObject, public ProgramListener {
+    Q_OBJECT
+
+public:
+    // `folder` is the program's folder (pictures/ lies in it).
+    Shell(Program& p, const QString& folder);
+    ~Shell() override;
+
+    WindowView* view(const std::string& window) const;
+    PictureBook& pictures() { return pictures_; }
+    TimerDriver& timers() { return driver_; }
+
+    void windowCreated(Window& w) override;
+    void windowDestroyed(Window& w) override;
+
+private:
+    Program& p_;
+    PictureBook pictures_;
+    TimerDriver driver_;
+    std::map<std::string, std::unique_ptr<WindowView>> views_;
+};
+
+}  // namespace tabrino::qt

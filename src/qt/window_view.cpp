@@ -1,0 +1,216 @@
+#include "qt/window_view.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QToolTip>
+
+#include "qt/controls.h"
+#include "qt/element_painter.h"
+#include "qt/geometry.h"
+
+namespace tabrino::qt {
+
+namespace {
+
+Qt::WindowFlags flagsFor(const WindowDesign& d) {
+    Qt::WindowFlags f = Qt::Window;
+    if (!d.framed) f |= Qt::FramelessWindowHint;
+    // A public window never takes the keyboard from the operator's window.
+    if (d.publicWindow) f |= Qt::WindowDoesNotAcceptFocus;
+    return f;
+}
+
+// The screen that holds a point given in twips of the virtual desktop; a
+// point left of every screen's right edge picks by the left edge alone.
+QScreen* screenAt(float leftTwips, float topTwips) {
+    const QPoint at(toPixels(leftTwips), toPixels(topTwips));
+    const auto screens = QGuiApplication::screens();
+    for (QScreen* s : screens)
+        if (s->geometry().contains(at)) return s;
+    for (QScreen* s : screens) {
+        const QRect g = s->geometry();
+        if (at.x() >= g.left() && at.x() < g.left() + g.width()) return s;
+    }
+    return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+WindowView::WindowView(Program& p, Window& w, PictureBook& pictures)
+    : QWidget(nullptr, flagsFor(w.design())), p_(p), w_(&w), pictures_(pictures) {
+    setObjectName(QString::fromStdString(w.name()));
+    setWindowTitle(QString::fromStdString(w.design().title));
+    setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent fills its own background
+    if (w.design().publicWindow) setAttribute(Qt::WA_ShowWithoutActivating);
+    setMouseTracking(false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(0xFF000000u | w.design().background));
+    setPalette(pal);
+    for (const auto& e : w.elements()) lastBox_[e.get()] = elementBox(*e);
+    controls_ = new Controls(*this, p, w);
+    w.addListener(this);
+    followWindow();
+}
+
+WindowView::~WindowView() { detach(); }
+
+void WindowView::detach() {
+    if (!w_) return;
+    w_->removeListener(this);
+    controls_->detach();
+    w_ = nullptr;
+    lastBox_.clear();
+    QToolTip::hideText();
+    hide();
+}
+
+QWidget* WindowView::control(const std::string& name) const {
+    if (!w_) return nullptr;
+    const Element* e = w_->find(name);
+    return e ? controls_->widget(*e) : nullptr;
+}
+
+QRect WindowView::boxOf(const std::string& name) const {
+    if (!w_) return {};
+    const Element* e = w_->find(name);
+    return e ? toPixels(e->absoluteGeometry()) : QRect();
+}
+
+QWidget* WindowView::hostOf(const Element& e) const {
+    if (!e.container()) return const_cast<WindowView*>(this);
+    QWidget* frame = controls_->widget(*e.container());
+    return frame ? frame : const_cast<WindowView*>(this);
+}
+
+void WindowView::elementChanged(Element& e, Property p) {
+    if (!w_) return;
+    if (isWindowed(e.kind())) {
+        controls_->sync(e, p);
+        return;
+    }
+    const QRect now = elementBox(e);
+    QRect& before = lastBox_[&e];
+    switch (p) {
+        case Property::Tooltip:
+        case Property::Checked:
+        case Property::List:
+            return;  // nothing of these is drawn by a windowless element
+        case Property::Enabled:
+            if (e.kind() != Kind::Label) return;  // pictures and shapes look the same
+            break;
+        default: break;
+    }
+    QWidget* host = hostOf(e);
+    host->update(before.united(now));
+    before = now;
+}
+
+void WindowView::windowChanged(Window&) { followWindow(); }
+
+void WindowView::followWindow() {
+    if (!w_) return;
+    applying_ = true;
+    const Window& w = *w_;
+    if (!w.shown()) {
+        hide();
+    } else {
+        switch (w.state()) {
+            case WindowState::Minimized: showMinimized(); break;
+            case WindowState::Maximized: {
+                QScreen* s = screenAt(w.left(), w.top());
+                setScreen(s);
+                setGeometry(s->availableGeometry());
+                showMaximized();
+                break;
+            }
+            case WindowState::Normal:
+                setGeometry(toPixels(w.left()), toPixels(w.top()), toPixels(w.width()), toPixels(w.height()));
+                showNormal();
+                break;
+        }
+    }
+    applying_ = false;
+}
+
+void WindowView::paintEvent(QPaintEvent* ev) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const QRect& r : ev->region()) painter.fillRect(r, palette().color(QPalette::Window));
+    if (!w_) return;
+    painter.setClipRegion(ev->region());
+    addRepaints(paintWindowless(painter, *w_, nullptr, ev->region(), pictures_));
+}
+
+void WindowView::routeClick(QPoint pos, bool second) {
+    if (!w_) return;
+    Window& w = *w_;
+    const float x = pixelCentreTwips(pos.x()), y = pixelCentreTwips(pos.y());
+    if (second)
+        p_.secondClickAt(w, x, y);
+    else
+        p_.clickAt(w, x, y);
+    inputDone();
+}
+
+void WindowView::mousePressEvent(QMouseEvent* ev) {
+    if (ev->button() == Qt::LeftButton) pressed_ = true;
+    ev->accept();
+}
+
+void WindowView::mouseReleaseEvent(QMouseEvent* ev) {
+    if (ev->button() != Qt::LeftButton || !pressed_) return;
+    pressed_ = false;
+    if (secondPress_) {
+        secondPress_ = false;  // its click went with the double click
+        return;
+    }
+    if (rect().contains(ev->position().toPoint())) routeClick(ev->position().toPoint(), false);
+}
+
+void WindowView::mouseDoubleClickEvent(QMouseEvent* ev) {
+    if (ev->button() != Qt::LeftButton) return;
+    pressed_ = true;
+    secondPress_ = true;
+    routeClick(ev->position().toPoint(), true);
+}
+
+bool WindowView::event(QEvent* ev) {
+    if (ev->type() == QEvent::ToolTip && w_) {
+        auto* help = static_cast<QHelpEvent*>(ev);
+        const Element* e = w_->hitTest(pixelCentreTwips(help->pos().x()), pixelCentreTwips(help->pos().y()));
+        if (e && !e->tooltip().empty() && e->effectivelyEnabled()) {
+            QToolTip::showText(help->globalPos(), QString::fromStdString(e->tooltip()), this,
+                               toPixels(e->absoluteGeometry()));
+        } else {
+            QToolTip::hideText();
+            ev->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(ev);
+}
+
+void WindowView::closeEvent(QCloseEvent* ev) {
+    // The program decides: closing a window is unloading it (the operator
+    // window's unload ends the program); the view follows the window.
+    ev->ignore();
+    if (w_) p_.unload(w_->name());
+}
+
+void WindowView::changeEvent(QEvent* ev) {
+    QWidget::changeEvent(ev);
+    if (ev->type() != QEvent::WindowStateChange || applying_ || !w_ || !isVisible()) return;
+    // The operator minimised or restored the window from the desktop.
+    const Qt::WindowStates s = windowState();
+    const WindowState m = s & Qt::WindowMinimized   ? WindowState::Minimized
+                          : s & Qt::WindowMaximized ? WindowState::Maximized
+                                                    : WindowState::Normal;
+    if (m != w_->state()) w_->setState(m);
+}
+
+}  // namespace tabrino::qt

@@ -1,0 +1,82 @@
+#pragma once
+// The screen view of one window of the program: a top-level widget that
+// draws the window's labels, pictures and shapes, holds real widgets for its
+// controls, follows the window's presence, state and geometry, and hands the
+// operator's pointer and keyboard back to the program.
+#include <QRect>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+
+namespace tabrino::qt {
+
+class Controls;
+class PictureBook;
+
+class WindowView : public QWidget, public WindowListener {
+    Q_OBJECT
+
+public:
+    WindowView(Program& p, Window& w, PictureBook& pictures);
+    ~WindowView() override;
+
+    // The window shown; nullptr once it has been unloaded.
+    Window* model() const { return w_; }
+    // Drops every link to the window (it is being destroyed).
+    void detach();
+
+    // Windowless elements painted since the view was made (frames included).
+    long repaints() const { return repaints_; }
+    void addRepaints(int n) { repaints_ += n; }
+
+    PictureBook& pictures() const { return pictures_; }
+    // The widget of a windowed element, nullptr for other names.
+    QWidget* control(const std::string& name) const;
+    // An element's box in this widget's pixels.
+    QRect boxOf(const std::string& name) const;
+
+    // A pointer click at a point of this widget, routed by the program's hit
+    // test; `second` is the second press of a double click.
+    void routeClick(QPoint pos, bool second);
+
+    // Run after every piece of operator input has been handed to the
+    // program (the shell re-arms the timers there).
+    void setAfterInput(std::function<void()> hook) { afterInput_ = std::move(hook); }
+    void inputDone() const {
+        if (afterInput_) afterInput_();
+    }
+
+    // WindowListener
+    void elementChanged(Element& e, Property p) override;
+    void windowChanged(Window& w) override;
+
+protected:
+    void paintEvent(QPaintEvent* ev) override;
+    void mousePressEvent(QMouseEvent* ev) override;
+    void mouseReleaseEvent(QMouseEvent* ev) override;
+    void mouseDoubleClickEvent(QMouseEvent* ev) override;
+    bool event(QEvent* ev) override;
+    void closeEvent(QCloseEvent* ev) override;
+    void changeEvent(QEvent* ev) override;
+
+private:
+    void followWindow();
+    QWidget* hostOf(const Element& e) const;
+
+    Program& p_;
+    Window* w_;
+    PictureBook& pictures_;
+    Controls* controls_;  // a Qt child of this view
+    std::map<const Element*, QRect> lastBox_;  // where each element was drawn
+    std::function<void()> afterInput_;
+    long repaints_ = 0;
+    bool applying_ = false;     // the view is being set from the model
+    bool pressed_ = false;
+    bool secondPress_ = false;  // the press being released was a double click's
+};
+
+}  // namespace tabrino::qt
