@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -60,6 +61,13 @@ struct ShownProgram {
     std::unique_ptr<Shell> shell;
 
     ShownProgram() {
+        // The core sees the same screens as the shell.
+        fake.monitors.monitors.clear();
+        for (QScreen* s : QGuiApplication::screens()) {
+            const QRect g = s->geometry();
+            fake.monitors.monitors.push_back(
+                {{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()}, s == QGuiApplication::primaryScreen()});
+        }
         p.setStrict(true);
         shell = std::make_unique<Shell>(p, folder.path());
         p.start();
