@@ -1,6 +1,8 @@
 // The possession window: the count in huge digits for the public screen.
 // The top is negative on purpose: the digits overflow the top edge and are
-// clipped there.
+// clipped there. The close icon sits inside the right edge, where the time-out
+// window has its own; at 19680 it would lie off the window and could not be
+// clicked.
 #include "app/window_catalog.h"
 #include "form/design_rows.h"
 
@@ -15,7 +17,7 @@ WindowDesign build() {
     w.elements = {
         rows::label("segunditos", {1440, -2520, 15495, 13500}, "DS-Digital", 800.25f, true, colors::white, "45",
                     Align::Center),
-        rows::picture("finmiuto", {19680, 360, 480, 360}, "cross", true, true, "Cerrar Monito de Posesion"),
+        rows::picture("finmiuto", {18480, 360, 480, 360}, "cross", true, true, "Cerrar Monito de Posesion"),
     };
     w.frontToBack = {"finmiuto"};
     return w;
