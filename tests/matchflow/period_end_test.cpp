@@ -53,6 +53,40 @@ TEST(SecondPeriodEnd, OvertimeOnlyWhenAllowedAndLevel) {
     }
 }
 
+// A blue card shortly before the end of normal time: its suspension is
+// still running when the match ends.
+TEST(MatchEnd, SuspensionsEndWithTheMatchUnlessOvertimeWasAllowed) {
+    struct Case {
+        const char* conalargue;
+        const char* home;
+        bool kept;
+    } cases[] = {
+        {"NO", "0", false},
+        {"NO", "1", false},
+        {"SI", "1", true},  // decided in normal time with overtime allowed
+    };
+    for (const Case& c : cases) {
+        Desk d;
+        d.p.conalargue = c.conalargue;
+        reachShortSecondPeriod(d);
+        d.el("gollocal").setText(c.home);
+        d.click("a");
+        d.wait(1);
+        d.click("a");
+        d.click("Image5");
+        ASSERT_EQ(d.p.relojlocal1, "si");
+        d.playToTheEnd();
+        std::string what = std::string(c.conalargue) + " " + c.home + "-0";
+        ASSERT_EQ(d.text("periodo"), "1") << what << ": the match is over";
+        EXPECT_EQ(d.el("amonlocal").visible(), c.kept) << what;
+        EXPECT_EQ(d.el("c").visible(), c.kept) << what;
+        EXPECT_EQ(d.p.castigolocal1, c.kept ? "activo" : "noactivo") << what;
+        EXPECT_EQ(d.p.castigadoslocal, c.kept ? 1 : 0) << what;
+        EXPECT_EQ(d.p.relojlocal1, c.kept ? "si" : "") << what;
+        EXPECT_FALSE(d.p.cambioperiodo) << what;
+    }
+}
+
 TEST_F(MatchFixture, CommonActionsTidyTheWindowForThePause) {
     pick("Sub 9");
     click("a");
