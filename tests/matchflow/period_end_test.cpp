@@ -181,5 +181,54 @@ TEST_F(MatchFixture, SecondBreakAsksOnlyWhileAStartIsSaved) {
     EXPECT_EQ(text("tramos"), "Serie que jugara?");
 }
 
+// The period end loads a phase's minutes through the series field, also
+// when the field already shows that phase's name.
+TEST(PhaseMinutes, LoadEvenWhenTheSeriesFieldShowsTheName) {
+    struct Case {
+        const char* periodo;
+        const char* mitadjuego;
+        const char* cambiolado;
+        int contadorfin;
+        const char* shown;
+        const char* clock;
+    } cases[] = {
+        {"1", "1", "", 2, "Cambio de lado", "02:00"},  // end of the first overtime period
+        {"E", "1", "SI", 0, "Alargue", "05:00"},        // end of the change of ends
+    };
+    for (const Case& c : cases) {
+        Desk d;
+        d.el("periodo").setText(c.periodo);
+        d.p.mitadjuego = c.mitadjuego;
+        d.p.cambiolado = c.cambiolado;
+        d.p.contadorfin = c.contadorfin;
+        d.el("tramos").setTextSilently(c.shown);
+        d.click("Command3");
+        d.click("Command3");
+        d.playToTheEnd();
+        EXPECT_EQ(d.text("tramos"), c.shown) << c.shown;
+        EXPECT_EQ(d.clock(), c.clock) << c.shown;
+    }
+}
+
+TEST_F(MatchFixture, NextMatchIsNotOfferedTheLastMatchsStart) {
+    // A short match whose second period is loaded by hand: No keeps the start.
+    click("Command3");
+    click("Command3");
+    playToTheEnd();
+    fake.dialogs.answer(Answer::No);
+    playToTheEnd();
+    click("Command3");
+    playToTheEnd();
+    ASSERT_EQ(text("tramos"), "Serie que jugara?") << "the match is over";
+
+    pick("Sub 9");
+    playToTheEnd();
+    ASSERT_EQ(text("periodo"), "E");
+    fake.dialogs.answer(Answer::Yes);
+    playToTheEnd();
+    EXPECT_EQ(fake.dialogs.messages, 2);
+    EXPECT_EQ(clock(), "15:00") << "the new match's own first period";
+}
+
 }  // namespace
 }  // namespace tabrino
