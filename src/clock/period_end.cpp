@@ -101,6 +101,10 @@ void endOfMatch(Program& p, Window& f) {
     f["periodo"].setText("1");
     p.contadorfin = 0;
     setSeriesText(p, "Serie que jugara?");
+    // The first period's start belongs to this match: the next one, begun by
+    // picking its series, must save its own and not be offered this one.
+    p.minutosinicio.clear();
+    p.segundosinicio.clear();
     llenaFinPartido(p);
 }
 

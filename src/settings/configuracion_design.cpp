@@ -88,7 +88,7 @@ WindowDesign build() {
     e.push_back(text("Label28", "Frame9", 240, 360, "", 9855));
     e.push_back(text("Label26", "Frame9", 240, 720, "Clonar Tabrino a una SEGUNDA PANTALLA", 3495));
     e.push_back(check("Check3", "Frame9", {3840, 720, 855, 195}, "Activar"));
-    e.push_back(text("Label24", "Frame9", 6120, 720, "Mostrar contador auxiliar de posesion?", 2775));
+    e.push_back(text("Label24", "Frame9", 6120, 720, "Mostrar contador auxiliar de posesion?", 2835));
     e.push_back(check("Check2", "Frame9", {9000, 720, 1215, kLine}, "Activado"));
     e.push_back(text("Label27", "Frame9", 2880, 1200,
                      "*** Debe tener  pantallas externas conectadas al computador ***", 7335));
@@ -115,7 +115,7 @@ WindowDesign build() {
         e.push_back(text(f.label, "Frame3", 240, 435 + row, f.caption, 1395));
         e.push_back(box(f, "Frame3", 1680, 360 + row));
     }
-    e.push_back(text(fields[15].label, "Frame6", 120, 315, fields[15].caption, 1515));
+    e.push_back(text(fields[15].label, "Frame6", 120, 315, fields[15].caption, 1545));
     e.push_back(box(fields[15], "Frame6", 1680, 240));
 
     // Clock colours: a swatch over each unlabelled option, then the default.

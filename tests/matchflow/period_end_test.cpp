@@ -53,6 +53,40 @@ TEST(SecondPeriodEnd, OvertimeOnlyWhenAllowedAndLevel) {
     }
 }
 
+// A blue card shortly before the end of normal time: its suspension is
+// still running when the match ends.
+TEST(MatchEnd, SuspensionsEndWithTheMatchUnlessOvertimeWasAllowed) {
+    struct Case {
+        const char* conalargue;
+        const char* home;
+        bool kept;
+    } cases[] = {
+        {"NO", "0", false},
+        {"NO", "1", false},
+        {"SI", "1", true},  // decided in normal time with overtime allowed
+    };
+    for (const Case& c : cases) {
+        Desk d;
+        d.p.conalargue = c.conalargue;
+        reachShortSecondPeriod(d);
+        d.el("gollocal").setText(c.home);
+        d.click("a");
+        d.wait(1);
+        d.click("a");
+        d.click("Image5");
+        ASSERT_EQ(d.p.relojlocal1, "si");
+        d.playToTheEnd();
+        std::string what = std::string(c.conalargue) + " " + c.home + "-0";
+        ASSERT_EQ(d.text("periodo"), "1") << what << ": the match is over";
+        EXPECT_EQ(d.el("amonlocal").visible(), c.kept) << what;
+        EXPECT_EQ(d.el("c").visible(), c.kept) << what;
+        EXPECT_EQ(d.p.castigolocal1, c.kept ? "activo" : "noactivo") << what;
+        EXPECT_EQ(d.p.castigadoslocal, c.kept ? 1 : 0) << what;
+        EXPECT_EQ(d.p.relojlocal1, c.kept ? "si" : "") << what;
+        EXPECT_FALSE(d.p.cambioperiodo) << what;
+    }
+}
+
 TEST_F(MatchFixture, CommonActionsTidyTheWindowForThePause) {
     pick("Sub 9");
     click("a");
@@ -145,6 +179,55 @@ TEST_F(MatchFixture, SecondBreakAsksOnlyWhileAStartIsSaved) {
     EXPECT_EQ(text("periodo"), "2");
     EXPECT_EQ(clock(), "00:00");
     EXPECT_EQ(text("tramos"), "Serie que jugara?");
+}
+
+// The period end loads a phase's minutes through the series field, also
+// when the field already shows that phase's name.
+TEST(PhaseMinutes, LoadEvenWhenTheSeriesFieldShowsTheName) {
+    struct Case {
+        const char* periodo;
+        const char* mitadjuego;
+        const char* cambiolado;
+        int contadorfin;
+        const char* shown;
+        const char* clock;
+    } cases[] = {
+        {"1", "1", "", 2, "Cambio de lado", "02:00"},  // end of the first overtime period
+        {"E", "1", "SI", 0, "Alargue", "05:00"},        // end of the change of ends
+    };
+    for (const Case& c : cases) {
+        Desk d;
+        d.el("periodo").setText(c.periodo);
+        d.p.mitadjuego = c.mitadjuego;
+        d.p.cambiolado = c.cambiolado;
+        d.p.contadorfin = c.contadorfin;
+        d.el("tramos").setTextSilently(c.shown);
+        d.click("Command3");
+        d.click("Command3");
+        d.playToTheEnd();
+        EXPECT_EQ(d.text("tramos"), c.shown) << c.shown;
+        EXPECT_EQ(d.clock(), c.clock) << c.shown;
+    }
+}
+
+TEST_F(MatchFixture, NextMatchIsNotOfferedTheLastMatchsStart) {
+    // A short match whose second period is loaded by hand: No keeps the start.
+    click("Command3");
+    click("Command3");
+    playToTheEnd();
+    fake.dialogs.answer(Answer::No);
+    playToTheEnd();
+    click("Command3");
+    playToTheEnd();
+    ASSERT_EQ(text("tramos"), "Serie que jugara?") << "the match is over";
+
+    pick("Sub 9");
+    playToTheEnd();
+    ASSERT_EQ(text("periodo"), "E");
+    fake.dialogs.answer(Answer::Yes);
+    playToTheEnd();
+    EXPECT_EQ(fake.dialogs.messages, 2);
+    EXPECT_EQ(clock(), "15:00") << "the new match's own first period";
 }
 
 }  // namespace
