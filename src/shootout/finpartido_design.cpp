@@ -12,13 +12,18 @@ constexpr const char* kImpact = "Impact";
 constexpr Align C = Align::Center;
 constexpr bool hidden = false;
 
-WindowDesign build(const char* name, Box fin, Box ganador1, bool publicWindow) {
+// The heading runs to the right edge of the canvas: left-aligned, it starts
+// where it was drawn, but a substitute for Impact a little wider than the
+// real face must not push "FINALIZADO" onto a second, clipped line.
+constexpr Box kHeading = {600, 600, 19200 - 600, 3495};
+
+WindowDesign build(const char* name, Box ganador1, bool publicWindow) {
     WindowDesign w;
     w.name = name;
     w.title = "Partido finalizado";
     w.publicWindow = publicWindow;
     w.elements = {
-        label("fin", fin, kImpact, 110.25f, true, colors::green, "PARTIDO FINALIZADO", Align::Left),
+        label("fin", kHeading, kImpact, 110.25f, true, colors::green, "PARTIDO FINALIZADO", Align::Left),
         label("ganador1", ganador1, kImpact, 150, false, colors::cyan, "GANADOR", C, hidden),
         label("ganador2", {2400, 6600, 14415, 3495}, kImpact, 150, false, colors::yellow, "", C, hidden),
         label("empate", {3480, 6240, 12375, 4335}, kImpact, 150, true, colors::yellow, "EMPATE", C, hidden),
@@ -30,13 +35,13 @@ WindowDesign build(const char* name, Box fin, Box ganador1, bool publicWindow) {
 }  // namespace
 
 const WindowDesign& finpartidoDesign() {
-    static const WindowDesign d = build("finpartido", {600, 600, 18015, 3495}, {3240, 2880, 12735, 3495}, false);
+    static const WindowDesign d = build("finpartido", {3240, 2880, 12735, 3495}, false);
     return d;
 }
 
 const WindowDesign& clonfinpartidoDesign() {
     static const WindowDesign d =
-        build("clonfinpartido", {600, 600, 18135, 3495}, {2880, 2880, 13455, 3855}, true);
+        build("clonfinpartido", {2880, 2880, 13455, 3855}, true);
     return d;
 }
 

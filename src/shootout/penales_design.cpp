@@ -13,6 +13,11 @@ constexpr const char* kImpact = "Impact";
 constexpr Align C = Align::Center;
 constexpr Rgb white = colors::white, green = colors::green;
 
+// The heading runs to the right edge of the canvas: left-aligned, it starts
+// where it was drawn, but a substitute for Impact a little wider than the
+// real face must not push "PENALES" onto a second, clipped line.
+constexpr float kHeadingLeft = 960, kHeadingWidth = 19200 - kHeadingLeft;
+
 ElementDesign mark(const char* name, float left, float top) {
     return shape(name, {left, top, kMarkWidth, kMarkHeight}, white, white);
 }
@@ -30,7 +35,7 @@ WindowDesign buildPenales() {
     w.name = "penales";
     w.title = "Definicion a penales";
     w.elements = {
-        label("fin", {960, 720, 17550, 2775}, kImpact, 99.75f, true, green, "DEFINICION A PENALES", Align::Left),
+        label("fin", {kHeadingLeft, 720, kHeadingWidth, 2775}, kImpact, 99.75f, true, green, "DEFINICION A PENALES", Align::Left),
         picture("Image1", {120, 5520, 18840, 4440}, "score_bar"),
     };
     for (const PenaltyShot& s : kShots) w.elements.push_back(mark(s.mark, s.left, s.top));
@@ -64,12 +69,14 @@ WindowDesign buildClonpenales() {
     w.title = "Definicion a penales";
     w.publicWindow = true;
     w.elements = {
-        label("fin", {960, 600, 17535, 2775}, kImpact, 99.75f, true, green, "DEFINICION A PENALES", Align::Left),
+        label("fin", {kHeadingLeft, 600, kHeadingWidth, 2775}, kImpact, 99.75f, true, green, "DEFINICION A PENALES", Align::Left),
         picture("Image1", {120, 5640, 18720, 3720}, "score_bar"),
     };
     for (const PenaltyShot& s : kShots) w.elements.push_back(mark(s.mark, s.publicLeft, kPublicMarkTop));
-    w.elements.push_back(label("equipopenall", {600, 7560, 5655, 975}, kImpact, 50.25f, true, white, "", C));
-    w.elements.push_back(label("equipopenalv", {12840, 7560, 5535, 975}, kImpact, 50.25f, true, white, "", C));
+    // The names are as tall as on the operator board: a 975-twip box clips
+    // the round bottoms of letters such as O and C at this size.
+    w.elements.push_back(label("equipopenall", {600, 7560, 5655, 1215}, kImpact, 50.25f, true, white, "", C));
+    w.elements.push_back(label("equipopenalv", {12840, 7560, 5535, 1215}, kImpact, 50.25f, true, white, "", C));
     w.elements.push_back(label("tabrinogollocal", {6840, 6960, 1575, 1815}, kImpact, 80.25f, true, white, "0", C));
     w.elements.push_back(label("tabrinogolvisita", {10920, 6960, 1455, 1815}, kImpact, 80.25f, true, white, "0", C));
     addFrontToBackOfBoard(w);
