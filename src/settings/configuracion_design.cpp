@@ -12,6 +12,7 @@ using namespace rows;
 constexpr const char* kSans = "MS Sans Serif";
 constexpr float kSize = 8.25f;
 constexpr float kLine = 255;  // one line of text
+constexpr float kRightBoxes = 1740;  // the boxes of the overtime and warning frames
 
 ElementDesign frame(std::string name, Box b, std::string caption, std::string container = {}) {
     return control(Kind::Frame, std::move(name), b, kSans, kSize, false, std::move(caption), {},
@@ -73,7 +74,7 @@ WindowDesign build() {
     e.push_back(frame("Frame8", {120, 3360, 4815, 2295}, "Activar Posesion (DEBE TENER BOTONERA ESPECIAL)"));
     e.push_back(text("Label20", "Frame8", 240, 360, "Desea Activar contador de posesion?", 2895));
     e.push_back(option("Option12", "Frame8", {3240, 360, 615, kLine}, "SI"));
-    e.push_back(option("Option13", "Frame8", {3960, 360, 615, kLine}, "NO"));
+    e.push_back(option("Option13", "Frame8", {3960, 360, 735, kLine}, "NO"));
     e.push_back(
         text("Label21", "Frame8", 480, 720, "** Al abrir el Tabrino, comienza en \"NO\" **", 3855, Align::Center));
     e.push_back(text("Label22", "Frame8", 120, 1080, "Sonido de advertencia a los 05 segundos?", 3255));
@@ -87,8 +88,8 @@ WindowDesign build() {
                       "Opciones de Multipantalla (Pantalla debe estar en funcion EXTENDER)"));
     e.push_back(text("Label28", "Frame9", 240, 360, "", 9855));
     e.push_back(text("Label26", "Frame9", 240, 720, "Clonar Tabrino a una SEGUNDA PANTALLA", 3495));
-    e.push_back(check("Check3", "Frame9", {3840, 720, 855, 195}, "Activar"));
-    e.push_back(text("Label24", "Frame9", 6120, 720, "Mostrar contador auxiliar de posesion?", 2835));
+    e.push_back(check("Check3", "Frame9", {3840, 720, 1095, kLine}, "Activar"));
+    e.push_back(text("Label24", "Frame9", 6000, 720, "Mostrar contador auxiliar de posesion?", 2985));
     e.push_back(check("Check2", "Frame9", {9000, 720, 1215, kLine}, "Activado"));
     e.push_back(text("Label27", "Frame9", 2880, 1200,
                      "*** Debe tener  pantallas externas conectadas al computador ***", 7335));
@@ -113,10 +114,11 @@ WindowDesign build() {
         const DurationField& f = fields[i];
         float row = 360.0f * static_cast<float>(i - 12);
         e.push_back(text(f.label, "Frame3", 240, 435 + row, f.caption, 1395));
-        e.push_back(box(f, "Frame3", 1680, 360 + row));
+        e.push_back(box(f, "Frame3", kRightBoxes, 360 + row));
     }
-    e.push_back(text(fields[15].label, "Frame6", 120, 315, fields[15].caption, 1545));
-    e.push_back(box(fields[15], "Frame6", 1680, 240));
+    // "Segundos del termino" needs nearly the frame's width beside its box.
+    e.push_back(text(fields[15].label, "Frame6", 60, 315, fields[15].caption, 1650));
+    e.push_back(box(fields[15], "Frame6", kRightBoxes, 240));
 
     // Clock colours: a swatch over each unlabelled option, then the default.
     const auto& colours = clockColours();
@@ -132,7 +134,7 @@ WindowDesign build() {
     e.push_back(check("Check5", "Frame10", {1320, 360, 1095, kLine}, "Activado", true));
 
     e.push_back(
-        control(Kind::Button, "Command1", {4680, 7560, 1335, 615}, kSans, kSize, false, "Actualizar y Cerrar"));
+        control(Kind::Button, "Command1", {4560, 7560, 1575, 615}, kSans, kSize, false, "Actualizar y Cerrar"));
     return w;
 }
 }  // namespace

@@ -23,6 +23,25 @@ bool wholeAndNotNegative(const std::string& t) {
     return v >= 0 && v == std::floor(v);
 }
 
+// The series boxes take only a number: "1a" is a typing slip to correct,
+// not one minute. Blanks around it are allowed.
+bool onlyANumber(const std::string& t) {
+    std::size_t i = t.find_first_not_of(" \t");
+    std::size_t end = t.find_last_not_of(" \t");
+    if (i == std::string::npos) return false;
+    if (t[i] == '+' || t[i] == '-') ++i;
+    bool digits = false, point = false;
+    for (; i <= end; ++i) {
+        if (t[i] >= '0' && t[i] <= '9')
+            digits = true;
+        else if (t[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
 }  // namespace
 
 bool storeDurations(Program& p, Window& w) {
@@ -31,7 +50,7 @@ bool storeDurations(Program& p, Window& w) {
     bool refused = false;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::string& t = w[fields[i].box].text();
-        if ((i < 10 && !readsAsNumber(t)) || !wholeAndNotNegative(t)) refused = true;
+        if ((i < 10 && !onlyANumber(t)) || !wholeAndNotNegative(t)) refused = true;
     }
     if (refused) {
         p.ask("Debe ingresar solo numeros, favor de correjir", "Error", Buttons::Ok, Icon::Error);

@@ -1,5 +1,6 @@
 // Storing the duration boxes, the messages that refuse them, and the
 // range check of the time-out warning second.
+#include "settings/settings.h"
 #include "settings_fixture.h"
 
 namespace tabrino {
@@ -28,8 +29,10 @@ TEST_F(Durations, TypedValuesAreStoredAsTwoDigitsOrRefused) {
         {"Text1", 16, "ab", nullptr, kNotNumbers},
         {"Text1", 16, "-5", nullptr, kNotNumbers},
         {"Text1", 16, ".5", nullptr, kNotNumbers},
-        {"Text1", 16, "12a", nullptr, kTooLong},
-        {"Text1", 16, "1a", "01", nullptr},
+        {"Text1", 16, "12a", nullptr, kNotNumbers},
+        {"Text1", 16, "1a", nullptr, kNotNumbers},  // a slip, not one minute
+        {"Text1", 16, "9 ", "09", nullptr},
+        {"Text1", 16, "-0", "00", nullptr},
         {"Text10", 25, "", nullptr, kNotNumbers},
         {"Text10b", 31, "30", "30", nullptr},
         {"Text10b", 31, "", "00", nullptr},  // outside the number check: read as 0
@@ -72,6 +75,24 @@ TEST_F(Durations, TypedValuesAreStoredAsTwoDigitsOrRefused) {
         }
         p().tablaseries[static_cast<std::size_t>(c.entry)] = before;
     }
+}
+
+// A negative duration would load a negative clock or warning second.
+TEST_F(Durations, NegativeRefusedInEveryBox) {
+    const auto startUp = p().tablaseries;
+    for (const DurationField& field : durationFields()) {
+        SCOPED_TRACE(field.box);
+        openSettingsWindow();
+        type(field.box, "-5");
+        expectOk();
+        click("Command1");
+        expectLastMessage(kNotNumbers, "Error", Icon::Error);
+        EXPECT_TRUE(open());
+        type(field.box, field.defaultText);
+        click("Command1");
+        EXPECT_FALSE(open());
+    }
+    EXPECT_EQ(p().tablaseries, startUp);
 }
 
 TEST_F(Durations, NotNumbersStoresNothingAtAll) {
