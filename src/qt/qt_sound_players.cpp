@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QSoundEffect>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <QtEndian>
@@ -12,6 +13,7 @@ namespace tabrino::qt {
 namespace {
 // How long opening waits for a file to be decoded before trusting it.
 constexpr int kOpenWaitMs = 3000;
+constexpr int kLoaderSettleMs = 30;
 }  // namespace
 
 QtSoundPlayers::QtSoundPlayers(QString folder) : folder_(std::move(folder)) {}
@@ -55,15 +57,24 @@ bool QtSoundPlayers::open(int n, const std::string& file) {
     auto effect = std::make_unique<QSoundEffect>();
     // Decoding runs in the background; wait for it here, at start-up, so a
     // file that cannot be played is known now and not at the first whistle.
+    // Qt's sample loader runs in a thread that ends after each load; a load
+    // asked for while it is ending lies idle for about three seconds. A short
+    // pause lets it end first, so five files open in a fraction of a second.
+    QThread::msleep(kLoaderSettleMs);
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect->status() != QSoundEffect::Loading) loop.quit();
-    });
+    const auto settled = [&] {
+        const QSoundEffect::Status s = effect->status();
+        return s == QSoundEffect::Ready || s == QSoundEffect::Error;
+    };
+    const auto quitWhenSettled = [&] {
+        if (settled()) loop.quit();
+    };
+    QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, quitWhenSettled);
     effect->setSource(QUrl::fromLocalFile(path));
-    if (effect->status() == QSoundEffect::Loading || effect->status() == QSoundEffect::Null) {
+    if (!settled()) {
         limit.start(kOpenWaitMs);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }

@@ -1,5 +1,9 @@
 #include "qt/shell.h"
 
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+
 #include "qt/fonts.h"
 #include "qt/window_view.h"
 
@@ -7,6 +11,9 @@ namespace tabrino::qt {
 
 Shell::Shell(Program& p, const QString& folder) : p_(p), pictures_(folder), driver_(p, this) {
     installFontSubstitutions();
+    // Every window of the program carries the burning match.
+    const QString icon = folder + QStringLiteral("/pictures/match_icon.svg");
+    if (QFileInfo(icon).isFile()) QApplication::setWindowIcon(QIcon(icon));
     p_.addListener(this);
     for (Window* w : p_.windows()) windowCreated(*w);
 }

@@ -41,6 +41,7 @@ struct PictureFolder {
         write("gear", kGear);
         write("red_card", kRedCard);
         write("horn", kHorn);
+        write("match_icon", kHorn);
     }
     void write(const char* id, QRgb colour) {
         QFile f(dir.filePath(QStringLiteral("pictures/%1.svg").arg(id)));

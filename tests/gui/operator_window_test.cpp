@@ -39,6 +39,7 @@ TEST_F(OperatorWindow, IsAFramelessBlackWindowFillingThePrimaryScreen) {
     EXPECT_TRUE(view.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(view.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
     EXPECT_EQ(pixel({640, 715}), QColor(Qt::black));
+    EXPECT_FALSE(view.windowIcon().isNull()) << "the burning match";
 }
 
 TEST_F(OperatorWindow, PlusButtonAndClockDigitsDriveTheClock) {
@@ -167,6 +168,25 @@ TEST_F(OperatorWindow, LabelTextIsClippedToItsBox) {
     bool yellow = false;
     for (int x = name.left(); x <= name.right() && !yellow; ++x) yellow = shot.pixel(x, name.center().y()) == 0xFFFFFF00u;
     EXPECT_TRUE(yellow) << "the box itself shows the text";
+}
+
+TEST_F(OperatorWindow, LongLabelTextWrapsAtWordsInsideItsBox) {
+    // Small letters in the home name's box: the words go on in lines below,
+    // never past the box's right edge.
+    const QRect name = view.boxOf("equipolocal");
+    f["equipolocal"].setFontSize(24);
+    f["equipolocal"].setText("UNO DOS TRES CUATRO CINCO SEIS SIETE OCHO NUEVE DIEZ ONCE DOCE TRECE CATORCE");
+    settle();
+    const QImage shot = view.grab().toImage();
+    const auto yellowIn = [&](QRect r) {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (shot.pixel(x, y) == 0xFFFFFF00u) return true;
+        return false;
+    };
+    EXPECT_TRUE(yellowIn(QRect(name.left(), name.top() + name.height() / 2, name.width(), name.height() / 2)))
+        << "a second line in the lower half";
+    EXPECT_FALSE(yellowIn(QRect(name.right() + 1, name.top(), 3, name.height())));
 }
 
 TEST_F(OperatorWindow, RunningClockColourReachesTheScreen) {
