@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 
 namespace tabrino {
@@ -17,14 +18,10 @@ struct Match : ::testing::Test {
         f = &p.form1();
     }
     void click(const char* name) {
-        Rect r = (*f)[name].absoluteGeometry();
-        p.clickAt(*f, r.left + r.width / 2, r.top + r.height / 2);
+        clickCentre(p, *f, name);
     }
     void wait(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            fake.clock.now += 1000;
-            p.runDueTimers();
-        }
+        passSeconds(p, fake.clock, seconds);
     }
     std::string clock() { return (*f)["a"].text() + ":" + (*f)["b"].text(); }
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 
 namespace tabrino {
@@ -22,8 +23,7 @@ TEST(DoubleClick, FirstClickClosingItsWindowEndsTheDoubleClick) {
         p.start();
         Window& w = p.win(c.window);
         w.show();
-        const Rect r = w[c.close].absoluteGeometry();
-        p.dblClickAt(w, r.left + r.width / 2, r.top + r.height / 2);
+        clickCentre(p, w, c.close, true);
         EXPECT_EQ(p.existing(c.window), nullptr);
         EXPECT_TRUE(p.form1().shown());
     }

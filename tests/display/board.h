@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/procedures.h"
+#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 
 namespace tabrino::test {
@@ -59,14 +60,10 @@ struct Board {
         return m;
     }
     void click(Window& w, const char* name) {
-        Rect r = w[name].absoluteGeometry();
-        p.clickAt(w, r.left + r.width / 2, r.top + r.height / 2);
+        clickCentre(p, w, name);
     }
     void wait(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            fake.clock.now += 1000;
-            p.runDueTimers();
-        }
+        passSeconds(p, fake.clock, seconds);
     }
 };
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/program.h"
+#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 #include "qt/shell.h"
 #include "qt/window_view.h"

@@ -34,10 +34,7 @@ struct PossessionKey : ::testing::Test {
         ASSERT_TRUE(run.p.timer1.enabled());
     }
     void wait(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            run.fake.clock.now += 1000;
-            run.p.runDueTimers();
-        }
+        passSeconds(run.p, run.fake.clock, seconds);
         settle();
     }
     void altX(QWidget* target) { QTest::keyClick(target, Qt::Key_X, Qt::AltModifier); }

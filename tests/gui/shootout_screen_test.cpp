@@ -37,10 +37,7 @@ struct ShootoutScreens : ::testing::Test, ShownProgram {
         f()["gollocal"].setText(local);
         f()["golvisita"].setText(visita);
         llenaFinPartido(p);
-        for (int i = 0; i < 7; ++i) {
-            fake.clock.now += 1000;
-            p.runDueTimers();
-        }
+        passSeconds(p, fake.clock, 7);
         settle();
     }
     // The text's ink, placed as the painter places it, lies inside the box

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 
 namespace tabrino {
@@ -30,12 +31,10 @@ struct Desk {
 
     Element& el(const char* name) { return (*f)[name]; }
     void click(const char* name) {
-        Rect r = el(name).absoluteGeometry();
-        p.clickAt(*f, r.left + r.width / 2, r.top + r.height / 2);
+        clickCentre(p, *f, name);
     }
     void dblclick(const char* name) {
-        Rect r = el(name).absoluteGeometry();
-        p.dblClickAt(*f, r.left + r.width / 2, r.top + r.height / 2);
+        clickCentre(p, *f, name, true);
     }
     // Picking a list item sets the text without a Change and fires Click.
     void pick(const std::string& item) {
@@ -44,10 +43,7 @@ struct Desk {
     }
     void type(const std::string& text) { el("tramos").setText(text); }
     void wait(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            fake.clock.now += 1000;
-            p.runDueTimers();
-        }
+        passSeconds(p, fake.clock, seconds);
     }
     // Starts the clock and lets it run until it stops (at most an hour).
     void playToTheEnd() {

@@ -7,6 +7,7 @@
 
 #include "app/procedures.h"
 #include "app/program.h"
+#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 
 namespace tabrino::testing {
@@ -24,15 +25,10 @@ struct Scoreboard : ::testing::Test {
     // A click at the centre of the element's box, routed to whatever lies
     // in front there.
     void click(const std::string& window, const std::string& element) {
-        Window& w = p.win(window);
-        Rect r = w[element].absoluteGeometry();
-        p.clickAt(w, r.left + r.width / 2, r.top + r.height / 2);
+        clickCentre(p, p.win(window), element);
     }
     void wait(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            fake.clock.now += 1000;
-            p.runDueTimers();
-        }
+        passSeconds(p, fake.clock, seconds);
     }
     void goals(const std::string& local, const std::string& visita) {
         form1()["gollocal"].setText(local);

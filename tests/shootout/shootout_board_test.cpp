@@ -73,8 +73,7 @@ TEST_F(Shootout, OpeningShowsTheBoardsWithTheNamesOfTheMoment) {
         q.form1()["equipovisita"].setText("V I S I T A");
         Element& legend = q.form1()["leyendapenal"];
         legend.setVisible(true);
-        Rect r = legend.absoluteGeometry();
-        q.clickAt(q.form1(), r.left + r.width / 2, r.top + r.height / 2);
+        clickCentre(q, q.form1(), legend.name());
         SCOPED_TRACE(c.pantallaauxiliar);
         EXPECT_TRUE(q.win("penales").shown());
         EXPECT_EQ(q.win("clonpenales").shown(), c.publicShown);

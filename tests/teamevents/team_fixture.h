@@ -6,20 +6,13 @@
 #include <string>
 
 #include "app/program.h"
+#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 
 namespace tabrino {
 
 // A pointer click (or double click) at the centre of an operator-window element.
-inline void clickOn(Program& p, const std::string& name, bool dbl = false) {
-    Window& w = p.form1();
-    Rect r = w[name].absoluteGeometry();
-    float x = r.left + r.width / 2, y = r.top + r.height / 2;
-    if (dbl)
-        p.dblClickAt(w, x, y);
-    else
-        p.clickAt(w, x, y);
-}
+inline void clickOn(Program& p, const std::string& name, bool dbl = false) { clickCentre(p, p.form1(), name, dbl); }
 
 // A fresh program of its own, for tables whose cases must not share a match.
 struct Session {
@@ -55,10 +48,7 @@ struct TeamEvents : ::testing::Test {
     void click(const std::string& name) { clickOn(p, name); }
     void dblclick(const std::string& name) { clickOn(p, name, true); }
     void wait(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            fake.clock.now += 1000;
-            p.runDueTimers();
-        }
+        passSeconds(p, fake.clock, seconds);
     }
     // The clock set to some minutes, started and stopped again, as before a
     // card: the match is under way and the card pictures are enabled.

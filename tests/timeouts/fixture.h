@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 
 namespace tabrino {
@@ -21,28 +22,12 @@ struct Scoreboard : ::testing::Test {
         f = &p.form1();
     }
     Element& el(const char* name) { return (*f)[name]; }
-    static void centre(Element& e, float& x, float& y) {
-        Rect r = e.absoluteGeometry();
-        x = r.left + r.width / 2;
-        y = r.top + r.height / 2;
-    }
-    void click(Window& w, const char* name) {
-        float x, y;
-        centre(w[name], x, y);
-        p.clickAt(w, x, y);
-    }
-    void dblclick(Window& w, const char* name) {
-        float x, y;
-        centre(w[name], x, y);
-        p.dblClickAt(w, x, y);
-    }
+    void click(Window& w, const char* name) { clickCentre(p, w, name); }
+    void dblclick(Window& w, const char* name) { clickCentre(p, w, name, true); }
     void click(const char* name) { click(*f, name); }
     void dblclick(const char* name) { dblclick(*f, name); }
     void wait(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            fake.clock.now += 1000;
-            p.runDueTimers();
-        }
+        passSeconds(p, fake.clock, seconds);
     }
     // Sets the clock while stopped, starts it (the clock click) and lets one
     // second run, so the reading is the one a tick left: mm:ss - 1 s.
