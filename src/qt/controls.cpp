@@ -137,7 +137,9 @@ void Controls::sync(const Element& e, Property p) {
             // Buttons keep the system's colours; captions take the element's.
             if (e.kind() == Kind::CheckBox || e.kind() == Kind::OptionButton || e.kind() == Kind::Frame) {
                 QPalette pal = widget->palette();
-                pal.setColor(QPalette::WindowText, toColor(e.color()));
+                // Only the enabled states, so a disabled caption greys out.
+                pal.setColor(QPalette::Active, QPalette::WindowText, toColor(e.color()));
+                pal.setColor(QPalette::Inactive, QPalette::WindowText, toColor(e.color()));
                 widget->setPalette(pal);
             }
             break;

@@ -108,6 +108,20 @@ TEST_F(Controls, CheckBoxByPointerByKeyAndByProgram) {
     EXPECT_EQ(clicks().size(), 3u);
 }
 
+TEST_F(Controls, DisabledCaptionsGreyOut) {
+    // The caption takes the element's colour while enabled, the system's
+    // disabled grey otherwise, so the operator sees which boxes are off.
+    w["Check1"].setColor(0x0000FF);
+    settle();
+    auto* check = widget<QCheckBox>("Check1");
+    ASSERT_NE(check, nullptr);
+    const QColor own = check->palette().color(QPalette::Active, QPalette::WindowText);
+    EXPECT_EQ(own, QColor(0, 0, 255));
+    w["Check1"].setEnabled(false);
+    settle();
+    EXPECT_NE(check->palette().color(QPalette::Disabled, QPalette::WindowText), own);
+}
+
 TEST_F(Controls, OneOptionSelectedPerFrame) {
     auto* one = widget<QRadioButton>("Option1");
     auto* two = widget<QRadioButton>("Option2");
