@@ -18,8 +18,10 @@ void stopTimerOnly(Program& p) {
 
 // "+" on a two-digit field: one more, wrapping 60 to "00".
 std::string plusOne(const std::string& t) {
+    // The minutes wrap past 59 like the seconds; a duration set above 59
+    // in the settings wraps too, instead of growing a third digit.
     std::string r = twoDigits(numericValue(t) + 1);
-    return numericValue(r) == 60 ? "00" : r;
+    return numericValue(r) >= 60 ? "00" : r;
 }
 
 }  // namespace
