@@ -31,15 +31,19 @@ inline void mirrorOn(Program& p) {
 }
 
 // A blue and a red card on each side: both slots of both sides running.
+// Cards are given with the clock stopped after it has run, so the clock
+// (running) is stopped for them and started again.
 // With fake dialogs, the Yes to "add a second player?" is queued here;
 // without (nullptr), the program's dialogs must answer Yes themselves.
 inline void fourSuspensions(Program& p, FakeDialogs* dialogs) {
     Window& f = p.form1();
+    clickOn(p, f, "a");
     for (const char* card : {"Image5", "Image6", "Image4", "Image7"}) {
         if (dialogs) dialogs->answer(Answer::Yes);
         clickOn(p, f, card);
     }
     if (dialogs) dialogs->queue.clear();
+    clickOn(p, f, "a");
 }
 
 // Sets every suspension clock back to the given minutes, so a long run

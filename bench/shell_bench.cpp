@@ -172,25 +172,34 @@ void clickToRepaint(Session& s, int clicks) {
                 sp.mean, sp.median, sp.worst, clicks, lost ? " SOME CLICKS NEVER SHOWED" : "");
 }
 
-// Two 25-minute periods, with goals, fouls and cards through them, every
-// tick painted as on the real screens.
+// A whole match as the operator plays it: the clock started for every
+// period and break, goals, fouls and cards through it, every tick painted
+// as on the real screens, until the end-of-match window shows.
 void wholeMatch(Session& s) {
     Window& f = s.p.form1();
     int ticks = 0;
-    for (int period = 0; period < 2; ++period) {
-        if (!s.p.timer1.enabled()) bench::clickOn(s.p, f, "a");
-        for (int second = 0; second < 25 * 60 + 30 && s.p.timer1.enabled(); ++second) {
-            if (second % 97 == 5) bench::clickOn(s.p, f, second % 2 ? "gollocal" : "golvisita");
-            if (second % 61 == 7) bench::clickOn(s.p, f, second % 2 ? "faltalocal" : "faltavisita");
-            if (second % 301 == 11) bench::clickOn(s.p, f, second % 2 ? "Image5" : "Image4");
-            s.tick();
-            settle();
-            ++ticks;
+    bool ended = false;
+    for (int second = 0; second < 4 * 3600 && !ended; ++second) {
+        if (!s.p.timer1.enabled()) {
+            if (f["a"].text() == "00" && f["b"].text() == "00") f["a"].setText("25");
+            bench::clickOn(s.p, f, "a");
         }
+        if (second % 97 == 5) bench::clickOn(s.p, f, second % 2 ? "gollocal" : "golvisita");
+        if (second % 61 == 7) bench::clickOn(s.p, f, second % 2 ? "faltalocal" : "faltavisita");
+        if (second % 301 == 11 && s.p.timer1.enabled()) {
+            bench::clickOn(s.p, f, "a");  // cards are given with the clock stopped
+            bench::clickOn(s.p, f, second % 2 ? "Image5" : "Image4");
+            bench::clickOn(s.p, f, "a");
+        }
+        s.tick();
+        settle();
+        ++ticks;
+        const Window* fin = s.p.existing("finpartido");
+        ended = fin && fin->shown();
     }
-    std::printf("a whole match with the mirror on:              %d ticks painted, game clock shows %s:%s, "
+    std::printf("a whole match with the mirror on:              %d s played and painted, %s, period %s, "
                 "goals %s-%s; peak memory %ld KiB\n",
-                ticks, f["a"].text().c_str(), f["b"].text().c_str(), f["gollocal"].text().c_str(),
+                ticks, ended ? "ended" : "NOT ENDED", f["periodo"].text().c_str(), f["gollocal"].text().c_str(),
                 f["golvisita"].text().c_str(), peakMemoryKb());
 }
 

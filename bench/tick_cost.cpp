@@ -20,6 +20,8 @@ void GameClockTick(benchmark::State& state) {
     p.setStrict(true);
     p.start();
     bench::startClock(p, "20");
+    fake.clock.now += 5000;  // the clock has run when the cards come
+    p.runDueTimers();
     if (mirror) bench::mirrorOn(p);
     if (suspensions) bench::fourSuspensions(p, &fake.dialogs);
     if (mirror && (p.clonactivo != "SI" || !p.existing("clontabrino") || !p.existing("clontabrino")->shown()))
