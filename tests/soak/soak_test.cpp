@@ -34,6 +34,8 @@ TEST(Soak, RandomSessionsReachEveryWindowAndTheKey) {
         // The public shoot-out board needs the mirror, extra time and a
         // drawn shoot-out in one match: the long run (tabrino-soak) reaches
         // it, a bounded one seldom does.
-        if (w != "clonpenales") EXPECT_TRUE(c.elements.count(w)) << w << " never reached";
+        if (w != "clonpenales") {
+            EXPECT_TRUE(c.elements.count(w)) << w << " never reached";
+        }
     EXPECT_TRUE(c.keys.count("Form1 Alt+X"));
 }
