@@ -133,16 +133,19 @@ void Program::dblClickAt(Window& w, float x, float y) {
     if (exited_ || !w.shown()) return;
     Element* e = w.hitTest(x, y);
     if (!e || !e->effectivelyEnabled()) return;
+    // The first click may close the window and free it: its name is kept
+    // here, the window itself is only compared, never read, afterwards.
+    const std::string name = w.name();
     switch (e->kind()) {
         case Kind::Label:
         case Kind::Picture:
             fire(*e, Event::Click);
-            if (!exited_ && existing(w.name()) == &w) fire(*e, Event::DblClick);
+            if (!exited_ && existing(name) == &w) fire(*e, Event::DblClick);
             break;
         default:
             // Buttons and boxes take a double click as two clicks.
             clickAt(w, x, y);
-            if (existing(w.name()) == &w) clickAt(w, x, y);
+            if (!exited_ && existing(name) == &w) clickAt(w, x, y);
             break;
     }
 }
