@@ -133,7 +133,8 @@ void Program::dblClickAt(Window& w, float x, float y) {
     if (exited_ || !w.shown()) return;
     Element* e = w.hitTest(x, y);
     if (!e || !e->effectivelyEnabled()) return;
-    // The first click may close the window; its name is kept to find out.
+    // The first click may close the window and free it: its name is kept
+    // here, the window itself is only compared, never read, afterwards.
     const std::string name = w.name();
     switch (e->kind()) {
         case Kind::Label:

@@ -18,8 +18,10 @@ void stopTimerOnly(Program& p) {
 
 // "+" on a two-digit field: one more, wrapping 60 to "00".
 std::string plusOne(const std::string& t) {
+    // A duration of up to 99 minutes may be set in the settings; "+" on
+    // "99" wraps too, instead of growing a third digit.
     std::string r = twoDigits(numericValue(t) + 1);
-    return numericValue(r) == 60 ? "00" : r;
+    return numericValue(r) == 60 || r.size() > 2 ? "00" : r;
 }
 
 }  // namespace

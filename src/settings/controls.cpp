@@ -74,6 +74,9 @@ void mirrorBox(Program& p, Window& w) {
         p.pantallaauxiliar = "SI";
         p.clonactivo = "SI";
         showOnScreen(p, p.win("clontabrino"), p.izquierdapantalla2, p.izquierdapantalla2);
+        // The public sees the board as it stands now, not the design's
+        // texts until the next change or tick (none comes while stopped).
+        refrescaclon(p);
     } else {
         p.pantallaauxiliar = "NO";
         p.clonactivo = "NO";
