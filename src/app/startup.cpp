@@ -48,7 +48,10 @@ void Form_Load(Program& p) {
         p.tablaseries[i + 16] = kSeriesTable[i].duration;
     }
 
-    if (!missing.empty())
+    if (!p.svc.sounds.hasOutput())
+        p.ask("No se encontró ninguna salida de sonido. El partido sigue sin sonidos.", "Sonidos", Buttons::Ok,
+              Icon::Information);
+    else if (!missing.empty())
         p.ask("No se pudo abrir el sonido " + missing +
                   ". El partido sigue sin ese aviso; los demás sonidos funcionan.",
               "Sonidos", Buttons::Ok, Icon::Information);

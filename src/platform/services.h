@@ -32,6 +32,8 @@ public:
     // Sounds the whole file from its start, without waiting for its end.
     virtual void play(int player) = 0;
     virtual void rewind(int player) = 0;
+    // False when the machine has nowhere to send sound at all.
+    virtual bool hasOutput() { return true; }
 };
 
 // A rectangle in virtual-desktop pixels, right and bottom exclusive.

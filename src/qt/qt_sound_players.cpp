@@ -2,6 +2,8 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
@@ -88,6 +90,8 @@ void QtSoundPlayers::play(int n) {
     // sound of the same player still running; other players go on mixing.
     if (QSoundEffect* e = player(n)) e->play();
 }
+
+bool QtSoundPlayers::hasOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 void QtSoundPlayers::rewind(int) {
     // Nothing to do: the next play starts from the beginning anyway, and

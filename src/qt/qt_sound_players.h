@@ -19,6 +19,7 @@ public:
     bool open(int player, const std::string& file) override;
     void play(int player) override;
     void rewind(int player) override;
+    bool hasOutput() override;
 
     // True when the file starts like a PCM WAV file the players can decode.
     static bool looksPlayable(const QString& path);

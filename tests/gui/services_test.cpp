@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -188,6 +189,15 @@ TEST(FontsTest, DesignFacesMapToInstalledFaces) {
     EXPECT_EQ(pixelSize(8.25f), 11);
     EXPECT_EQ(pixelSize(30, 1.5), 60);
     EXPECT_EQ(qtFont(Font{"MS Sans Serif", 19.5f, true}).pixelSize(), 26);
+}
+
+TEST(FontsTest, AFaceThatIsNotInstalledStillDrawsAtItsSize) {
+    // A face missing from the machine falls back to the system's default
+    // at the design size instead of drawing nothing.
+    const QFont f = qtFont(Font{"Cara Inexistente", 30, false});
+    const QFontMetrics m(f);
+    EXPECT_GT(m.horizontalAdvance(QStringLiteral("LOCAL")), 0);
+    EXPECT_EQ(f.pixelSize(), pixelSize(30));
 }
 
 TEST(FontsTest, ClockDigitsFitTheirBoxes) {

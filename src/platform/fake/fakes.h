@@ -44,7 +44,9 @@ public:
     std::map<std::string, int> plays;  // by file name
     std::vector<std::string> failing;  // files that cannot be opened
     std::vector<std::string> log;      // every play, in order
+    bool noOutput = false;             // no audio device on the machine
     bool open(int player, const std::string& file) override;
+    bool hasOutput() override { return !noOutput; }
     void play(int player) override;
     void rewind(int) override {}
     int played(const std::string& file) const {
