@@ -145,7 +145,7 @@ void Scenario::advance(int seconds) {
 
 void Scenario::monitors(const std::vector<std::string>& w) {
     if (program_) fail("\"monitors\" must come before \"start\"");
-    if (w.size() < 2) fail("usage: monitors SPEC... | monitors none");
+    if (w.size() < 2) fail("usage: monitors WIDTHxHEIGHT[@X,Y][*]... | monitors none");
     fake_.monitors.monitors.clear();
     fake_.monitors.noMultiMonitor = false;
     if (w.size() == 2 && w[1] == "none") {
