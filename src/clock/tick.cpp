@@ -4,35 +4,15 @@
 #include "app/procedures.h"
 #include "app/text.h"
 #include "clock/countdown.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
 namespace {
 
-struct Slot {
-    std::string Variables::*state;
-    const char* minutes;
-    const char* seconds;
-    const char* colon;
-    const char* picture;
-    std::string Variables::*clockFlag;
-    std::int16_t Variables::*count;
-    const char* card1;
-    const char* card2;
-};
-
-const Slot kSlots[] = {
-    {&Variables::castigolocal1, "c", "d", "Label1", "amonlocal", &Variables::relojlocal1,
-     &Variables::castigadoslocal, "Image5", "Image6"},
-    {&Variables::castigolocal2, "c2", "d2", "Label1b", "amonlocal2", &Variables::relojlocal2,
-     &Variables::castigadoslocal, "Image5", "Image6"},
-    {&Variables::castigovisita1, "e", "f", "Label8", "amonvisita", &Variables::relojvisita1,
-     &Variables::castigadosvisita, "Image4", "Image7"},
-    {&Variables::castigovisita2, "e2", "f2", "Label8b", "amonvisita2", &Variables::relojvisita2,
-     &Variables::castigadosvisita, "Image4", "Image7"},
-};
-
-void countDownSlot(Program& p, Window& f, const Slot& s) {
+// A running suspension slot counts one second down; at 00:00 it frees
+// itself and its side's card icons.
+void countDownSlot(Program& p, Window& f, const TeamSide& side, const SuspensionSlot& s) {
     if (p.*s.state != "activo") return;
     Element& m = f[s.minutes];
     Element& sec = f[s.seconds];
@@ -44,9 +24,9 @@ void countDownSlot(Program& p, Window& f, const Slot& s) {
         sec.setVisible(false);
         f[s.colon].setVisible(false);
         p.*s.state = "noactivo";
-        f[s.card1].setEnabled(true);
-        f[s.card2].setEnabled(true);
-        p.*s.count = static_cast<std::int16_t>(p.*s.count - 1);
+        f[side.blueCard.icon].setEnabled(true);
+        f[side.redCard.icon].setEnabled(true);
+        p.*side.suspended = static_cast<std::int16_t>(p.*side.suspended - 1);
         p.*s.clockFlag = "no";
         p.play(Cue::Clin);
     }
@@ -98,7 +78,8 @@ void Timer1_Timer(Program& p) {
 
     if (p.relojperiodo != "00:00") {
         if (!p.cambioperiodo)
-            for (const Slot& slot : kSlots) countDownSlot(p, f, slot);
+            for (const TeamSide* side : teamSides())
+                for (const SuspensionSlot& slot : side->slots) countDownSlot(p, f, *side, slot);
         refrescaclon(p);
     } else {
         finultimos10(p);
