@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "script/scenario.h"
 #include "script/words.h"
@@ -18,7 +19,11 @@ struct RunResult {
 };
 
 RunResult runText(const std::string& text, bool dump = false) {
-    std::string path = ::testing::TempDir() + "scenario_" + std::to_string(std::rand()) + ".scn";
+    // One file per process and call: the test cases run in parallel
+    // processes, and an unseeded rand() gives each of them the same name.
+    static int calls = 0;
+    const std::string path = ::testing::TempDir() + "scenario_" + std::to_string(getpid()) + "_" +
+                             std::to_string(++calls) + ".scn";
     std::ofstream(path, std::ios::binary) << text;
     std::ostringstream out;
     std::vector<std::string> args{path};
