@@ -10,6 +10,9 @@ void wireAll(Program& p) {
     wireDisplay(p);
     wireSettings(p);
     wireShootout(p);
+    // The small label at the foot of the operator window tells which
+    // version runs on this machine.
+    p.on("Form1", "Label4", Event::Click, [&p] { p.svc.process.showAbout(); });
 }
 
 }  // namespace tabrino
