@@ -146,11 +146,13 @@ void Image2_Click(Program& p) {
 }  // namespace
 
 void wireClockControl(Program& p) {
-    for (const char* n : {"a", "b", "Label6"})
+    for (const char* n : {"a", "b", "Label6"}) {
         p.on("Form1", n, Event::Click, [&p] {
             iniciapara(p);
             refrescaclon(p);
         });
+        p.takeDoubleClickAsOneClick("Form1", n);
+    }
     p.on("Form1", "Command1", Event::Click, [&p] { Command1_Click(p); });
     p.on("Form1", "Command2", Event::Click, [&p] { Command2_Click(p); });
     p.on("Form1", "Command3", Event::Click, [&p] { Command3_Click(p); });

@@ -55,6 +55,11 @@ bool PulseSession::start() {
     qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
     qputenv("PULSE_COOKIE", dir_.filePath(QStringLiteral("cookie")).toLocal8Bit());
 
+    return launch();
+}
+
+bool PulseSession::launch() {
+    const QString socket = runtime_ + QStringLiteral("/native");
     QString log;
     const bool daemon = run(QStringLiteral("pulseaudio"),
                             {QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--system=false"),
@@ -84,6 +89,27 @@ bool PulseSession::start() {
         return false;
     }
     return true;
+}
+
+bool PulseSession::restart() {
+    if (!started_) return false;
+    if (recorder_) {
+        recorder_->kill();
+        recorder_->waitForFinished(2000);
+        recorder_.reset();
+    }
+    run(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
+    started_ = false;
+    QElapsedTimer wait;
+    wait.start();
+    while (run(QStringLiteral("pactl"), {QStringLiteral("info")})) {
+        if (wait.elapsed() > 5000) {
+            failure_ = QStringLiteral("pulseaudio does not end");
+            return false;
+        }
+        QThread::msleep(50);
+    }
+    return launch() && startRecording();
 }
 
 bool PulseSession::startRecording() {

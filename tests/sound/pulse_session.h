@@ -30,6 +30,9 @@ public:
     // seconds to come: the null sink renders in large blocks until a
     // recorder asks for less).
     bool startRecording();
+    // Ends the server and starts a new one, as when the desktop's sound
+    // server restarts mid-match; the recording starts again from nothing.
+    bool restart();
     // Samples recorded so far: where a sound played now begins, give or
     // take the server's latency.
     std::size_t recordedSamples() const;
@@ -37,6 +40,7 @@ public:
     std::vector<float> recording() const;
 
 private:
+    bool launch();
     bool run(const QString& program, const QStringList& args, QString* out = nullptr);
 
     QTemporaryDir dir_;
