@@ -144,9 +144,24 @@ bool QtSoundPlayers::open(int n, const std::string& file) {
 }
 
 void QtSoundPlayers::play(int n) {
+    QSoundEffect* e = player(n);
+    if (!e) return;
+    // A player bound to an output that has gone would wait for it for ever
+    // inside the sound library (and the match with it): the players move to
+    // the output there is now, or stay silent while there is none.
+    const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+    if (outputs.isEmpty()) {
+        outputsChanged();
+        return;
+    }
+    if (!outputs.contains(e->audioDevice())) {
+        outputsChanged();
+        e = player(n);
+    }
     // QSoundEffect starts from the beginning on every play, cutting short a
     // sound of the same player still running; other players go on mixing.
-    if (QSoundEffect* e = player(n)) e->play();
+    // One still decoding sounds as soon as it is ready.
+    e->play();
 }
 
 bool QtSoundPlayers::hasOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }

@@ -9,10 +9,6 @@
 
 namespace tabrino::sound_test {
 
-namespace {
-const QString kSink = QStringLiteral("tabrino_test");
-}
-
 PulseSession::PulseSession() : runtime_(dir_.filePath(QStringLiteral("run"))) {}
 
 PulseSession::~PulseSession() {
@@ -81,18 +77,19 @@ bool PulseSession::launch() {
         QThread::msleep(50);
     }
     if (!run(QStringLiteral("pactl"), {QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                                       QStringLiteral("sink_name=") + kSink,
+                                       QStringLiteral("sink_name=") + sink_,
                                        QStringLiteral("rate=%1").arg(kRate)},
              &log) ||
-        !run(QStringLiteral("pactl"), {QStringLiteral("set-default-sink"), kSink}, &log)) {
+        !run(QStringLiteral("pactl"), {QStringLiteral("set-default-sink"), sink_}, &log)) {
         failure_ = QStringLiteral("no null sink: ") + log.trimmed();
         return false;
     }
     return true;
 }
 
-bool PulseSession::restart() {
+bool PulseSession::restart(const QString& sink) {
     if (!started_) return false;
+    sink_ = sink;
     if (recorder_) {
         recorder_->kill();
         recorder_->waitForFinished(2000);
@@ -118,7 +115,7 @@ bool PulseSession::startRecording() {
     QObject::connect(recorder_.get(), &QProcess::readyReadStandardOutput,
                      [this] { recorded_ += recorder_->readAllStandardOutput(); });
     recorder_->start(QStringLiteral("parec"),
-                     {QStringLiteral("-d"), kSink + QStringLiteral(".monitor"), QStringLiteral("--raw"),
+                     {QStringLiteral("-d"), sink_ + QStringLiteral(".monitor"), QStringLiteral("--raw"),
                       QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
                       QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--latency-msec=20")});
     if (!recorder_->waitForStarted(5000)) return false;
