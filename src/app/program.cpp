@@ -202,7 +202,7 @@ void Program::takeDoubleClickAsOneClick(const std::string& window, const std::st
 Program::SecondClick Program::secondClickFor(const Element& e) const {
     if (e.kind() != Kind::Label && e.kind() != Kind::Picture) return SecondClick::Click;
     const std::string& window = e.window().name();
-    if (hasHandler(window, e.name(), Event::DblClick)) return SecondClick::DblClick;
+    if (handlers_.count({window, e.name(), static_cast<int>(Event::DblClick)})) return SecondClick::DblClick;
     if (oneClickOnDouble_.count({window, e.name()})) return SecondClick::Nothing;
     // Without a double-click action a quick second click is a click like the
     // first: the operator counting fouls fast must not lose every other one.

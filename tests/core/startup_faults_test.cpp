@@ -48,7 +48,9 @@ TEST(StartupFaults, OneMessageAndTheMatchRunsWithoutWhatIsMissing) {
         if (c.messages) {
             EXPECT_NE(fake.dialogs.lastText.find(c.says), std::string::npos) << fake.dialogs.lastText;
             EXPECT_EQ(fake.dialogs.lastTitle, "Sonidos");
-            if (c.failing.size() == 5) EXPECT_EQ(fake.dialogs.lastText.find("funcionan"), std::string::npos);
+            if (c.failing.size() == 5) {
+                EXPECT_EQ(fake.dialogs.lastText.find("funcionan"), std::string::npos);
+            }
         }
         // A minute ending in its last ten seconds: beeps and the siren are
         // asked for, and only the cues that opened sound.
