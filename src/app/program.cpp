@@ -201,6 +201,7 @@ void Program::tickNow(OneSecondTimer& t) {
     if (it == timerHandlers_.end()) return;
     bool game = &t == &timer1;
     if (game) inTimer1Tick_ = true;
+    beginAction(t.name() + ".Timer");
     Handler h = it->second;
     try {
         dispatch(h);
@@ -218,10 +219,12 @@ void Program::play(Cue c) {
 }
 
 Answer Program::ask(const std::string& text, const std::string& title, Buttons b, Icon i) {
+    settle();
     return svc.dialogs.message(text, title, b, i);
 }
 
 std::string Program::inputBox(const std::string& prompt, const std::string& title, const std::string& def) {
+    settle();
     return svc.dialogs.input(prompt, title, def);
 }
 
@@ -229,10 +232,40 @@ void Program::removeListener(ProgramListener* l) {
     listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), l), listeners_.end());
 }
 
+namespace {
+const char* eventName(Event ev) {
+    switch (ev) {
+        case Event::Click: return "Click";
+        case Event::DblClick: return "DblClick";
+        case Event::Change: return "Change";
+        case Event::LostFocus: return "LostFocus";
+    }
+    return "?";
+}
+const char* eventName(WindowEvent ev) {
+    switch (ev) {
+        case WindowEvent::Load: return "Load";
+        case WindowEvent::Resize: return "Resize";
+        case WindowEvent::Unload: return "Unload";
+    }
+    return "?";
+}
+}  // namespace
+
+void Program::beginAction(std::string name) {
+    if (depth_ == 0) action_ = std::move(name);
+}
+
+void Program::settle() {
+    auto ls = listeners_;
+    for (ProgramListener* l : ls) l->settled(action_);
+}
+
 void Program::fire(Element& e, Event ev) {
-    if (exited_) return;
+    if (exited_ || quiet_) return;
     auto it = handlers_.find({e.window().name(), e.name(), static_cast<int>(ev)});
     if (it == handlers_.end()) return;
+    if (depth_ == 0) beginAction(e.window().name() + "." + e.name() + "." + eventName(ev));
     Handler h = it->second;  // the handler may re-register or unload its window
     dispatch(h);
 }
@@ -240,11 +273,15 @@ void Program::fire(Element& e, Event ev) {
 void Program::fireWindow(Window& w, WindowEvent ev) {
     auto it = windowHandlers_.find({w.name(), static_cast<int>(ev)});
     if (it == windowHandlers_.end()) return;
+    if (depth_ == 0) beginAction(w.name() + "." + eventName(ev));
     Handler h = it->second;
     dispatch(h);
 }
 
-void Program::written(Element& e, Property p, bool) {
+void Program::written(Element& e, Property p, bool changed) {
+    if (changed && !listeners_.empty()) {
+        for (ProgramListener* l : listeners_) l->elementChanged(e, p);
+    }
     // Anything but the tick writing the game clock starts a fresh second.
     if (p == Property::Text && !inTimer1Tick_ && (e.name() == "a" || e.name() == "b") &&
         e.window().name() == "Form1")
@@ -267,6 +304,7 @@ void Program::dispatch(const Handler& h) {
         }
     }
     if (depth_ == 0) {
+        if (!exited_) settle();
         collectGarbage();
         runDueTimers();
     }

@@ -26,6 +26,11 @@ public:
     virtual void windowCreated(Window& w) = 0;
     virtual void windowDestroyed(Window& w) = 0;
     virtual void programExited() {}
+    // An element's property really changed (by a handler or not).
+    virtual void elementChanged(Element&, Property) {}
+    // The outermost handler or tick named `action` has returned, or is about
+    // to wait for the operator's answer: what it changed so far is settled.
+    virtual void settled(const std::string& /*action*/) {}
 };
 
 class Program : public Variables, public WindowHost {
@@ -109,12 +114,18 @@ public:
     void fireWindow(Window& w, WindowEvent ev) override;
     void written(Element& e, Property p, bool changed) override;
 
+    // While quiet, element events run no handler (a saved board is put
+    // back without replaying what produced it).
+    void setQuiet(bool q) { quiet_ = q; }
+
     // True while the game clock's own tick runs (its writes keep the phase).
     bool inTimer1Tick() const { return inTimer1Tick_; }
 
 private:
     void dispatch(const Handler& h);
     void collectGarbage();
+    void settle();
+    void beginAction(std::string name);
 
     std::map<std::string, std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> graveyard_;
@@ -128,6 +139,8 @@ private:
     bool exited_ = false;
     bool strict_ = false;
     bool inTimer1Tick_ = false;
+    bool quiet_ = false;
+    std::string action_;  // the outermost handler under way, as Window.Element.Event
     std::string lastError_;
 };
 
