@@ -173,15 +173,20 @@ void restore(Program& p, const State& s) {
         ~Quiet() { p.setQuiet(false); }
     } quiet(p);
 
-    for (const std::string& n : variableNames()) {
-        auto it = s.find(variableKey(n));
-        if (it == s.end() || machineVariables().count(n)) continue;
-        if (n.rfind("tablaseries(", 0) == 0) {
-            p.tablaseries[static_cast<std::size_t>(std::atoi(n.c_str() + 12))] = it->second;
-            continue;
+    auto variables = [&] {
+        for (const std::string& n : variableNames()) {
+            auto it = s.find(variableKey(n));
+            if (it == s.end() || machineVariables().count(n)) continue;
+            if (n.rfind("tablaseries(", 0) == 0) {
+                p.tablaseries[static_cast<std::size_t>(std::atoi(n.c_str() + 12))] = it->second;
+                continue;
+            }
+            setVariable(p, n, it->second);
         }
-        setVariable(p, n, it->second);
-    }
+    };
+    // Before the windows load, so their loads see the match; and again
+    // after, over what a load starts afresh (the shoot-out's counts).
+    variables();
 
     // The settings window is the operator's dialog, not the match: it is
     // filled afresh from the settings when next opened.
@@ -194,6 +199,7 @@ void restore(Program& p, const State& s) {
         if (!restorable(w->name())) continue;
         for (const auto& e : w->elements()) applyElement(*e, s, w->name() + "." + e->name() + ".");
     }
+    variables();
 
     p.timer1.setEnabled(false);
     p.timer2.setEnabled(get(s, "timer.Timer2") == "on");
