@@ -5,6 +5,9 @@
 #include "app/program.h"
 #include "qt/display_check.h"
 #include "qt/qt_services.h"
+#include "qt/qt_storage.h"
+#include "record/file_storage.h"
+#include "record/recorder.h"
 #include "qt/shell.h"
 
 int main(int argc, char** argv) {
@@ -20,9 +23,12 @@ int main(int argc, char** argv) {
 
     const QString folder = QCoreApplication::applicationDirPath();
     tabrino::qt::QtServices services(folder);
+    tabrino::record::FileStorage storage(tabrino::qt::recordFolder().toStdString());
     tabrino::Program program{services.services()};
     tabrino::qt::Shell shell(program, folder);
     program.start();
     if (program.exited()) return 0;  // a second copy, refused
+    tabrino::record::Recorder recorder(program, storage);
+    recorder.begin();  // offers back a match the last run left on the board
     return QApplication::exec();
 }
