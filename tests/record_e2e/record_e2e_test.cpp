@@ -241,6 +241,10 @@ TEST_F(RealProgram, KilledMidMatchComesBackThroughItsDialog) {
     // The mirror on its own screen, the board on the operator's.
     EXPECT_EQ(origin(window("Tabrino de Hockey - Pantalla")).first, 1280);
     EXPECT_EQ(origin(window("Tabrino de Hockey$")).first, 0);
+    // The record is stamped with the real date.
+    record::Journal j = record::readFile((dir_ / "data/tabrino/partido.registro").string());
+    ASSERT_FALSE(j.entries.empty());
+    EXPECT_GT(j.entries.back().wallMs, 1700000000000);
     // One click runs the clock on.
     click(board, "Form1", "a");
     EXPECT_TRUE(waitFor([&] { return recorded()["timer.Timer1"] == "on"; }, 5s));
