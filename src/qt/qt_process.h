@@ -1,10 +1,12 @@
 #pragma once
 // Process-level services: the single running copy, quitting, the system
-// highlight colour; and the monotonic clock of the timers.
+// highlight colour, the About window; and the monotonic clock of the timers.
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QLockFile>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include "platform/services.h"
 
@@ -13,6 +15,9 @@ namespace tabrino::qt {
 class QtProcess : public Process {
 public:
     explicit QtProcess(const QString& lockPath = defaultLockPath());
+    ~QtProcess() override;
+    QtProcess(const QtProcess&) = delete;
+    QtProcess& operator=(const QtProcess&) = delete;
     // Per user, in the runtime folder when there is one.
     static QString defaultLockPath();
 
@@ -21,9 +26,13 @@ public:
     bool anotherCopyRunning() override;
     void quit() override;
     Rgb highlightColor() override;
+    // One About window: a second click raises the open one.
+    void showAbout() override;
+    QWidget* aboutWindow() const { return about_; }
 
 private:
     QLockFile lock_;
+    QPointer<QWidget> about_;  // closes itself, or goes with the program
 };
 
 class QtClock : public MonotonicClock {
