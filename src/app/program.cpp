@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/procedures.h"
 #include "app/window_catalog.h"
 
 namespace tabrino {
@@ -273,5 +274,10 @@ void Program::dispatch(const Handler& h) {
 }
 
 void Program::collectGarbage() { graveyard_.clear(); }
+
+void Program::screensChanged() {
+    if (exited_) return;
+    dispatch([this] { cambiapantallas(*this); });
+}
 
 }  // namespace tabrino

@@ -71,6 +71,9 @@ public:
     void secondClickAt(Window& w, float x, float y);
     // Runs the handler of an element directly (keyboard access keys).
     void press(Element& e);
+    // The desktop's screens changed: the monitors are read again and the
+    // windows follow them, as one event of the program.
+    void screensChanged();
 
     // Focus, moved by the operator or by a handler.
     Element* focus() const { return focus_; }
@@ -108,6 +111,10 @@ public:
     void fire(Element& e, Event ev) override;
     void fireWindow(Window& w, WindowEvent ev) override;
     void written(Element& e, Property p, bool changed) override;
+    bool mayShow(Window& w) override { return !showGuard_ || showGuard_(w); }
+    // Decides whether a window may be shown now (the display area keeps the
+    // public windows off the operator's screen).
+    void setShowGuard(std::function<bool(Window&)> guard) { showGuard_ = std::move(guard); }
 
     // True while the game clock's own tick runs (its writes keep the phase).
     bool inTimer1Tick() const { return inTimer1Tick_; }
@@ -122,6 +129,7 @@ private:
     std::map<std::pair<std::string, int>, Handler> windowHandlers_;
     std::map<std::string, Handler> timerHandlers_;
     std::vector<ProgramListener*> listeners_;
+    std::function<bool(Window&)> showGuard_;
     Element* focus_ = nullptr;
     int depth_ = 0;
     bool runningTimers_ = false;

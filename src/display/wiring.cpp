@@ -1,6 +1,7 @@
 #include "app/procedures.h"
 #include "display/mirror.h"
 #include "display/scaling.h"
+#include "display/screens.h"
 
 namespace tabrino {
 
@@ -12,6 +13,7 @@ void wireDisplay(Program& p) {
         p.onWindow(window, WindowEvent::Resize, [&p, window] { scaledWindow_Resize(p, window); });
     }
     p.on("clontabrino", "finmiuto", Event::Click, [&p] { clontabrino_finmiuto_Click(p); });
+    p.setShowGuard([&p](Window& w) { return mayShowPublicWindow(p, w); });
 }
 
 }  // namespace tabrino
