@@ -37,7 +37,7 @@ struct OperatorWindow : ::testing::Test {
 TEST_F(OperatorWindow, IsAFramelessBlackWindowFillingThePrimaryScreen) {
     EXPECT_TRUE(view.isVisible());
     EXPECT_TRUE(view.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(view.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
+    EXPECT_EQ(view.geometry(), QGuiApplication::primaryScreen()->geometry());
     EXPECT_EQ(pixel({640, 715}), QColor(Qt::black));
     EXPECT_FALSE(view.windowIcon().isNull()) << "the burning match";
 }
@@ -282,7 +282,7 @@ TEST_F(OperatorWindow, WindowsComeAndGoWithTheirViews) {
         t.show();
         settle();
         EXPECT_TRUE(v->isVisible());
-        EXPECT_EQ(v->geometry(), QGuiApplication::screens()[c.screen]->availableGeometry()) << "left " << c.left;
+        EXPECT_EQ(v->geometry(), QGuiApplication::screens()[c.screen]->geometry()) << "left " << c.left;
     }
     t.hide();
     settle();
