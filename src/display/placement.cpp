@@ -123,7 +123,7 @@ void cambiapantallas(Program& p) {
         w->setTop(static_cast<float>(screen->top) * kTwipsPerPixel);
         // A window scaled for the old screen is scaled again for this one;
         // one never shown is scaled when it is first shown.
-        if (w->everShown()) rescaleWindow(p, *w);
+        if (w->scaled()) rescaleWindow(p, *w);
         if (use.inUse) w->show();
     }
 
@@ -135,6 +135,10 @@ bool mayShowPublicWindow(Program& p, Window& w) {
     // With no extra screen, or placed on none, a public window would cover
     // the operator's window: it stays hidden until a screen comes.
     return !extraScreens(p).empty() && !onPrimaryScreen(p, w);
+}
+
+void wirePlacement(Program& p) {
+    p.setShowGuard([&p](Window& w) { return mayShowPublicWindow(p, w); });
 }
 
 }  // namespace tabrino
