@@ -30,6 +30,14 @@ void ubicaventanas(Program& p);
 bool tienealtura(Element& e);
 // Maximises a window on the screen its left edge lies on.
 void maximizeWindow(Program& p, Window& w);
+// The desktop's screens changed (one plugged in, pulled out or resized):
+// the monitors are read again and the public windows follow them.
+void cambiapantallas(Program& p);
+
+// settings/
+// The settings window's extra-screen boxes and monitor count, from the
+// monitors as last read.
+void muestrapantallas(Program& p, Window& configuracion);
 
 // shootout/
 void llenaFinPartido(Program& p);  // result fill at the end of the match
@@ -48,6 +56,7 @@ void wireTimeouts(Program& p);         // events/timeouts.cpp
 void wirePossession(Program& p);       // events/possession.cpp
 void wireMirror(Program& p);           // display/mirror.cpp
 void wireScaling(Program& p);          // display/scaling.cpp
+void wirePlacement(Program& p);        // display/placement.cpp
 void wireSettings(Program& p);         // settings/wiring.cpp
 void wireSettingsControls(Program& p); // settings/controls.cpp
 void wirePenales(Program& p);          // shootout/shootout_board.cpp

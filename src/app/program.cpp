@@ -4,6 +4,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "app/procedures.h"
 #include "app/window_catalog.h"
 
 namespace tabrino {
@@ -369,5 +370,11 @@ void Program::dispatch(const Handler& h, const Origin& from) {
 }
 
 void Program::collectGarbage() { graveyard_.clear(); }
+
+void Program::screensChanged() {
+    if (exited_) return;
+    static const std::string desktop = "desktop";
+    dispatch([this] { cambiapantallas(*this); }, {desktop, kNoElement, "screens changed"});
+}
 
 }  // namespace tabrino

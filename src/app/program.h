@@ -83,6 +83,9 @@ public:
     void takeDoubleClickAsOneClick(const std::string& window, const std::string& element);
     // Runs the handler of an element directly (keyboard access keys).
     void press(Element& e);
+    // The desktop's screens changed: the monitors are read again and the
+    // windows follow them, as one event of the program.
+    void screensChanged();
 
     // Focus, moved by the operator or by a handler.
     Element* focus() const { return focus_; }
@@ -125,6 +128,10 @@ public:
     void fire(Element& e, Event ev) override;
     void fireWindow(Window& w, WindowEvent ev) override;
     void written(Element& e, Property p, bool changed) override;
+    bool mayShow(Window& w) override { return !showGuard_ || showGuard_(w); }
+    // Decides whether a window may be shown now (the display area keeps the
+    // public windows off the operator's screen).
+    void setShowGuard(std::function<bool(Window&)> guard) { showGuard_ = std::move(guard); }
 
     // While quiet, element events run no handler (a saved board is put
     // back without replaying what produced it).
@@ -152,6 +159,7 @@ private:
     std::map<std::string, Handler> timerHandlers_;
     std::set<std::pair<std::string, std::string>> oneClickOnDouble_;
     std::vector<ProgramListener*> listeners_;
+    std::function<bool(Window&)> showGuard_;
     Element* focus_ = nullptr;
     int depth_ = 0;
     bool runningTimers_ = false;

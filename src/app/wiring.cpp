@@ -17,6 +17,7 @@ void wireAll(Program& p) {
     wirePossession(p);
     wireMirror(p);
     wireScaling(p);
+    wirePlacement(p);
     wireSettings(p);
     wireSettingsControls(p);
     wirePenales(p);

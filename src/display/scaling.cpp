@@ -1,5 +1,7 @@
 #include "display/scaling.h"
 
+#include <algorithm>
+
 #include "app/procedures.h"
 #include "display/screens.h"
 
@@ -31,16 +33,59 @@ ScreenFactors screenFactors(const Program& p, const Window& w) {
     return {static_cast<float>(width / kCanvasWidthPx), static_cast<float>(height / kCanvasHeightPx)};
 }
 
+float labelFontFactor(ScreenFactors f) { return std::min(f.ancho, f.alto); }
+
 void scaleElements(Window& w, ScreenFactors f) {
+    const float labelFactor = labelFontFactor(f);
     for (const auto& owned : w.elements()) {
         Element& e = *owned;
         if (!tienealtura(e)) continue;
         const Rect g = e.geometry();
         const float width = g.width * f.ancho;
         const float height = g.height * f.alto;
-        if (e.kind() == Kind::Button || e.kind() == Kind::TextBox) e.setFontSize(e.font().size * f.alto);
+        const bool followsHeight = e.kind() == Kind::Button || e.kind() == Kind::TextBox;
+        e.setFontSize(e.font().size * (followsHeight ? f.alto : labelFactor));
         e.setGeometry({g.left * f.ancho, g.top * f.alto, width, height});
     }
+}
+
+namespace {
+
+const ElementDesign* designRow(const Element& e) {
+    for (const ElementDesign& d : e.window().design().elements)
+        if (d.name == e.name()) return &d;
+    return nullptr;
+}
+
+}  // namespace
+
+float verticalSlack(const Element& e) {
+    const ElementDesign* d = designRow(e);
+    if (!d || d->height <= 0 || d->fontSize <= 0 || e.font().size <= 0) return 1;
+    const float box = e.geometry().height / d->height;
+    const float font = e.font().size / d->fontSize;
+    return box > font ? box / font : 1;
+}
+
+void unscaleElements(Window& w) {
+    for (const ElementDesign& d : w.design().elements) {
+        Element* e = w.find(d.name);
+        if (!e) continue;
+        e->setFontSize(d.fontSize);
+        e->setGeometry({d.left, d.top, d.width, d.height});
+    }
+    w.setScaled(false);
+}
+
+void rescaleWindow(Program& p, Window& w) {
+    maximizeWindow(p, w);
+    unscaleElements(w);
+    if (w.name() == "Form1") {
+        Form1_Resize(p);
+        return;
+    }
+    scaleElements(w, screenFactors(p, w));
+    w.setScaled(true);
 }
 
 void Form1_Resize(Program& p) {

@@ -46,4 +46,19 @@ PixelRect screenOf(Program& p, const Window& w) {
     return primaryScreen(p);
 }
 
+std::vector<const Record*> extraScreens(const Program& p) {
+    std::vector<const Record*> out;
+    const Record* primary = primaryRecord(p);
+    for (const Record& m : p.monitoresencontrados)
+        if (&m != primary && !m.primary) out.push_back(&m);
+    return out;
+}
+
+bool onPrimaryScreen(Program& p, const Window& w) {
+    const auto x = static_cast<std::int32_t>(std::floor(w.left() / kTwipsPerPixel));
+    for (const Record* m : extraScreens(p))
+        if (x >= m->left && x < m->right) return false;
+    return true;
+}
+
 }  // namespace tabrino

@@ -1,5 +1,7 @@
 #pragma once
 // Which screen a window belongs on, from the monitors found at start-up.
+#include <vector>
+
 #include "app/program.h"
 
 namespace tabrino {
@@ -14,5 +16,14 @@ bool isPublicWindow(const Window& w);
 // window on the primary screen, a public window on the screen its left
 // edge lies on (the primary when it lies on none).
 PixelRect screenOf(Program& p, const Window& w);
+
+// The screens other than the primary, in the order found.
+std::vector<const Variables::MonitorRecord*> extraScreens(const Program& p);
+
+// A public window that lies on the operator's screen (or on none).
+bool onPrimaryScreen(Program& p, const Window& w);
+
+// The show guard of the public windows (see Program::setShowGuard).
+bool mayShowPublicWindow(Program& p, Window& w);
 
 }  // namespace tabrino

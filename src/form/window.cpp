@@ -89,6 +89,7 @@ std::vector<Element*> Window::paintOrder() const {
 }
 
 void Window::show() {
+    if (presence_ != Presence::Shown && host_ && !host_->mayShow(*this)) return;
     bool first = !everShown_;
     bool ch = presence_ != Presence::Shown;
     presence_ = Presence::Shown;

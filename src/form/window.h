@@ -18,6 +18,8 @@ public:
     virtual void fireWindow(Window& w, WindowEvent ev) = 0;
     // Every write, changed or not (changed tells whether the value moved).
     virtual void written(Element& e, Property p, bool changed) = 0;
+    // Asked before a hidden window is shown; false keeps it hidden.
+    virtual bool mayShow(Window&) { return true; }
 };
 
 // A view of a window (the Qt shell): told what changed so it repaints that.

@@ -9,6 +9,9 @@
 #include "qt/fonts.h"
 #include "qt/geometry.h"
 #include "qt/picture_book.h"
+#include "qt/text_fit.h"
+#include "display/scaling.h"
+#include "display/screens.h"
 
 namespace tabrino::qt {
 
@@ -27,18 +30,23 @@ Qt::Alignment horizontal(Align a) {
 
 void paintLabel(QPainter& painter, const Element& e, const QRect& box) {
     if (e.text().empty()) return;
+    const QString text = QString::fromStdString(e.text());
+    const TextFit fit = holdsTeamName(e) ? fitName(text, e.font(), box.size())
+                                         : fitLabel(text, e.font(), box.size(), verticalSlack(e));
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
-    const FittedFont font = fittedFont(e.font());
-    painter.setFont(font.font);
+    painter.setFont(fit.font);
     // A disabled label is greyed, as the toolkit greys disabled captions.
     painter.setPen(e.effectivelyEnabled() ? toColor(e.color())
                                           : QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     // The background stays transparent: the window shows through the box.
     // Moved as the design face would sit, but clipped to the box itself.
-    painter.translate(0, font.shift);
-    painter.drawText(box, static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip),
-                     QString::fromStdString(e.text()));
+    const int flags = static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextDontClip);
+    for (qsizetype i = 0; i < fit.lines.size(); ++i) {
+        const QRect line(box.left(), box.top() + fit.shift + static_cast<int>(i) * fit.lineHeight, box.width(),
+                         fit.lineHeight);
+        painter.drawText(line, flags, fit.lines[i]);
+    }
     painter.restore();
 }
 
@@ -67,13 +75,27 @@ void paintMissingPicture(QPainter& painter, const Element& e, const QRect& box) 
 
 }  // namespace
 
+bool holdsTeamName(const Element& e) {
+    static const char* const names[] = {"equipolocal", "equipovisita", "nomminuto", "minlocal", "minvisita",
+                                        "ganador2",    "equipopenall", "equipopenalv"};
+    for (const char* n : names)
+        if (e.name() == n) return true;
+    return false;
+}
+
+bool closeIconOfPublicWindow(const Element& e) {
+    return e.name() == "finmiuto" && isPublicWindow(e.window());
+}
+
 QRect elementBox(const Element& e) { return toPixels(e.geometry()); }
 
 int paintWindowless(QPainter& painter, const Window& w, const Element* container, const QRegion& dirty,
-                    PictureBook& pictures) {
+                    PictureBook& pictures, bool pointerInside) {
     int painted = 0;
     for (const Element* e : w.paintOrder()) {
         if (e->container() != container || !e->effectivelyVisible()) continue;
+        // The public never sees a red cross: it shows while the pointer is over the window.
+        if (!pointerInside && closeIconOfPublicWindow(*e)) continue;
         const QRect box = elementBox(*e);
         if (box.isEmpty() || !dirty.intersects(box)) continue;
         switch (e->kind()) {

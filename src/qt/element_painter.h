@@ -13,9 +13,15 @@ class PictureBook;
 
 // Paints, back to front, the shown windowless elements of `container`
 // (nullptr: the window's client area) whose box meets `dirty`. Returns how
-// many elements were painted.
+// many elements were painted. The close icon of a public window is left out
+// unless the pointer is inside the window.
 int paintWindowless(QPainter& painter, const Window& w, const Element* container, const QRegion& dirty,
-                    PictureBook& pictures);
+                    PictureBook& pictures, bool pointerInside = true);
+
+// A field that holds a team name (drawn smaller before it wraps).
+bool holdsTeamName(const Element& e);
+// The close icon of a window the public sees.
+bool closeIconOfPublicWindow(const Element& e);
 
 // Pixel box of an element inside its container.
 QRect elementBox(const Element& e);

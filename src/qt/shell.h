@@ -10,6 +10,7 @@
 
 #include "app/program.h"
 #include "qt/picture_book.h"
+#include "qt/screen_watch.h"
 #include "qt/timer_driver.h"
 
 namespace tabrino::qt {
@@ -27,6 +28,7 @@ public:
     WindowView* view(const std::string& window) const;
     PictureBook& pictures() { return pictures_; }
     TimerDriver& timers() { return driver_; }
+    ScreenWatch& screens() { return screens_; }
 
     void windowCreated(Window& w) override;
     void windowDestroyed(Window& w) override;
@@ -35,6 +37,7 @@ private:
     Program& p_;
     PictureBook pictures_;
     TimerDriver driver_;
+    ScreenWatch screens_;
     std::map<std::string, std::unique_ptr<WindowView>> views_;
 };
 

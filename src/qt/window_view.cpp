@@ -123,7 +123,9 @@ void WindowView::followWindow() {
             case WindowState::Maximized: {
                 QScreen* s = screenAt(w.left(), w.top());
                 setScreen(s);
-                setGeometry(s->availableGeometry());
+                // The whole screen, set here: a kiosk without a window
+                // manager does nothing for a request to maximise.
+                setGeometry(s->geometry());
                 showMaximized();
                 break;
             }
@@ -143,7 +145,7 @@ void WindowView::paintEvent(QPaintEvent* ev) {
     for (const QRect& r : ev->region()) painter.fillRect(r, palette().color(QPalette::Window));
     if (!w_) return;
     painter.setClipRegion(ev->region());
-    addRepaints(paintWindowless(painter, *w_, nullptr, ev->region(), pictures_));
+    addRepaints(paintWindowless(painter, *w_, nullptr, ev->region(), pictures_, underMouse()));
 }
 
 void WindowView::routeClick(QPoint pos, bool second) {
@@ -185,6 +187,11 @@ void WindowView::mouseDoubleClickEvent(QMouseEvent* ev) {
 }
 
 bool WindowView::event(QEvent* ev) {
+    if ((ev->type() == QEvent::Enter || ev->type() == QEvent::Leave) && w_) {
+        // A public window's close icon shows only while the pointer is over it.
+        if (const Element* cross = w_->find("finmiuto"); cross && closeIconOfPublicWindow(*cross))
+            update(elementBox(*cross));
+    }
     if (ev->type() == QEvent::ToolTip && w_) {
         auto* help = static_cast<QHelpEvent*>(ev);
         const Element* e = w_->hitTest(pixelCentreTwips(help->pos().x()), pixelCentreTwips(help->pos().y()));

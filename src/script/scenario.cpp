@@ -169,7 +169,6 @@ void Scenario::advance(int seconds) {
 }
 
 void Scenario::monitors(const std::vector<std::string>& w) {
-    if (program_) fail("\"monitors\" must come before \"start\"");
     if (w.size() < 2) fail("usage: monitors WIDTHxHEIGHT[@X,Y][*]... | monitors none");
     fake_.monitors.monitors.clear();
     fake_.monitors.noMultiMonitor = false;
@@ -191,6 +190,8 @@ void Scenario::monitors(const std::vector<std::string>& w) {
         anyPrimary = anyPrimary || primary;
     }
     if (!anyPrimary) fake_.monitors.monitors[0].primary = true;
+    // After start-up it is a change of the desktop, told as the window system tells it.
+    if (program_) program_->screensChanged();
 }
 
 Outcome Scenario::run(const std::vector<std::string>& lines) {

@@ -28,9 +28,22 @@ void centreSettings(Program& p, Window& w) {
     w.setTop((screenH - w.height()) / 2);
 }
 
-void fillSettings(Program& p, Window& w) {
+static void monitorCountText(Program& p, Window& w) {
     w["Label28"].setText("Se han detectado " + numberText(p.cantidadmonitores) +
                          " Monitores disponibles, Si desea activar ambas funciones debe tener tres monitores.");
+}
+
+void muestrapantallas(Program& p, Window& w) {
+    monitorCountText(p, w);
+    // A box left ticked when its screen went stays usable, to switch it off.
+    const bool extraScreen = p.cantidadmonitores >= 2;
+    w["Check3"].setEnabled(extraScreen || w["Check3"].checked());
+    // The possession window's box also needs the possession count switched on.
+    w["Check2"].setEnabled((extraScreen || w["Check2"].checked()) && p.conposesion == "SI");
+}
+
+void fillSettings(Program& p, Window& w) {
+    monitorCountText(p, w);
     // One screen, or a system that cannot tell (0): nothing to put elsewhere.
     bool extraScreen = p.cantidadmonitores >= 2;
     w["Check3"].setEnabled(extraScreen);

@@ -49,7 +49,7 @@ void expectFillsScreen(const WindowView& v, const QScreen* screen) {
     EXPECT_TRUE(v.isVisible());
     EXPECT_EQ(v.screen(), screen);
     EXPECT_TRUE(v.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(v.geometry(), screen->availableGeometry());
+    EXPECT_EQ(v.geometry(), screen->geometry());
     ASSERT_NE(v.model(), nullptr);
     // The model was scaled to the same screen: the mirror's scores sit where
     // the screen's proportions put them.

@@ -61,7 +61,7 @@ TEST(Runner, FailuresNameTheLineAndWhatWasFound) {
         {"start\nexpect Form1.state hidden\n", 2, "found \"shown\""},
         {"other-copy\nstart\n", 2, "unanswered message box"},
         {"start\nexpect Form1.a.text \"00\n", 2, "unterminated quote"},
-        {"start\nmonitors 1280x720\n", 2, "before \"start\""},
+        {"start\nmonitors 1280x\n", 2, "bad monitor \"1280x\""},
     };
     for (const Case& c : cases) {
         RunResult r = runText(c.script);

@@ -17,6 +17,9 @@ struct Scoreboard : ::testing::Test {
     Program p{fake.services()};
 
     void SetUp() override {
+        // An operator's screen and the public's: public windows are shown
+        // only on a screen of their own.
+        fake.monitors.monitors = {{{0, 0, 1280, 720}, true}, {{1280, 0, 2560, 720}, false}};
         p.setStrict(true);
         p.start();
     }

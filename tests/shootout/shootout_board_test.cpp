@@ -65,6 +65,7 @@ TEST_F(Shootout, OpeningShowsTheBoardsWithTheNamesOfTheMoment) {
     } cases[] = {{"NO", false}, {"SI", true}, {"no", false}};
     for (const Case& c : cases) {
         FakeServices f;
+        f.monitors.monitors = {{{0, 0, 1280, 720}, true}, {{1280, 0, 2560, 720}, false}};
         Program q{f.services()};
         q.setStrict(true);
         q.start();

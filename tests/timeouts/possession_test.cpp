@@ -135,6 +135,7 @@ TEST_F(Possession, SwitchedOffTheTickLeavesItAloneButAltXStillWrites) {
 
 TEST_F(Possession, ClosingThePossessionWindow) {
     p.tenenciaauxiliar = "si";
+    p.win("tenencia").setLeft(19200);  // on the public's screen, as the settings put it
     p.win("tenencia").show();
     click(p.win("tenencia"), "finmiuto");
     EXPECT_EQ(p.tenenciaauxiliar, "no");
