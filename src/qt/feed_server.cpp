@@ -35,7 +35,7 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
     // Pages load in milliseconds; a connection still open after this is
     // idle keep-alive or a request that never finishes. The browser simply
     // opens a new one for its next request.
-    QTimer::singleShot(FeedServer::kHttpLifetimeMs, socket, [socket] { socket->abort(); });
+    QTimer::singleShot(lifetimeMs, socket, [socket] { socket->abort(); });
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     addPendingConnection(socket);
 }
@@ -91,6 +91,7 @@ bool FeedServer::start(std::string& why) {
     };
 
     auto* tcp = new GuardedTcpServer;
+    tcp->lifetimeMs = httpLifetimeMs_;
     if (!tcp->listen(address_, port_)) {
         const QString err = tcp->errorString();
         delete tcp;

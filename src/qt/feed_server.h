@@ -26,6 +26,7 @@ class GuardedTcpServer : public QTcpServer {
 public:
     using QTcpServer::QTcpServer;
     int open() const { return open_; }
+    int lifetimeMs = 10000;
 
 protected:
     void incomingConnection(qintptr descriptor) override;
@@ -41,7 +42,6 @@ public:
     static constexpr int kMaxHttpConnections = 64;
     static constexpr int kMaxPages = 200;
     static constexpr qint64 kMaxRequestBytes = 16 * 1024;
-    static constexpr int kHttpLifetimeMs = 10000;
     static constexpr int kHandshakeMs = 3000;
     static constexpr quint16 kDefaultPort = 8080;
 
@@ -52,6 +52,8 @@ public:
     ~FeedServer() override;
 
     void setPort(quint16 port) { port_ = port; }
+    // How long one HTTP connection may stay open (shorter in tests).
+    void setHttpLifetimeMs(int ms) { httpLifetimeMs_ = ms; }
     quint16 port() const { return port_; }
     int pages() const { return static_cast<int>(pages_.size()); }
 
@@ -74,6 +76,7 @@ private:
     Program& p_;
     quint16 port_;
     QHostAddress address_;
+    int httpLifetimeMs_ = 10000;
     bool running_ = false;
     bool pushScheduled_ = false;
     std::unique_ptr<PublicState> state_;
