@@ -39,25 +39,26 @@ const char* const kBoard = R"HTML(<!DOCTYPE html>
 <title>Tabrino de Hockey</title>
 <style>
 html, body { margin: 0; height: 100%; background: #000; overflow: hidden; }
+[hidden] { display: none !important; }
 body { font-family: Impact, 'Roboto Condensed', 'Arial Narrow', sans-serif; font-weight: bold; color: #fff; }
 .digits { font-family: 'DSEG7 Classic', 'DSEG7 Modern', 'DS-Digital', monospace; font-weight: bold; font-style: normal; }
 #stage { position: absolute; left: 0; top: 0; transform-origin: 0 0; }
 .board { position: relative; display: grid; box-sizing: border-box; padding: 12px; gap: 8px; }
 .land { width: 1600px; height: 900px;
-  grid-template-columns: 520px 1fr 520px; grid-template-rows: 300px 110px 1fr;
+  grid-template-columns: 460px 1fr 460px; grid-template-rows: 300px 110px 1fr;
   grid-template-areas: "sl clock sv" "nl per nv" "gl mid gv"; }
 .port { width: 900px; height: 1600px;
-  grid-template-columns: 1fr 1fr; grid-template-rows: 270px 120px 110px 470px 1fr 300px;
+  grid-template-columns: 1fr 1fr; grid-template-rows: 270px 120px 110px 420px 1fr 300px;
   grid-template-areas: "clock clock" "per per" "nl nv" "gl gv" "mid mid" "sl sv"; }
 .cell { position: relative; min-width: 0; min-height: 0; overflow: hidden; display: flex; align-items: center; justify-content: center; }
-#clock { grid-area: clock; font-size: 190px; }
-.port #clock { font-size: 170px; }
-#clock span { line-height: 1; }
+#clock { grid-area: clock; }
+#reloj { line-height: 1; font-size: 170px; }
+.fitbox { display: block; width: 100%; text-align: center; white-space: nowrap; overflow: hidden; }
 #per { grid-area: per; flex-direction: column; color: #0f0; }
 .port #per { flex-direction: row; gap: 40px; }
 #per .title { font-size: 32px; }
 #periodo { font-size: 90px; line-height: 1; }
-.name { font-size: 72px; color: #ff0; white-space: nowrap; display: block; text-align: center; line-height: 110px; }
+.name { font-size: 72px; color: #ff0; line-height: 110px; }
 #nl { grid-area: nl; } #nv { grid-area: nv; }
 .goals { font-size: 400px; line-height: 1; }
 .port .goals { font-size: 380px; }
@@ -71,6 +72,10 @@ body { font-family: Impact, 'Roboto Condensed', 'Arial Narrow', sans-serif; font
 .card { display: inline-flex; align-items: center; gap: 6px; }
 .card i { display: inline-block; width: 22px; height: 32px; border-radius: 3px; }
 .blue i { background: #1e50ff; } .red i { background: #e00010; }
+.port #mid { grid-template-columns: repeat(4, 1fr); grid-template-rows: auto auto; }
+.port #fl { grid-column: 1; grid-row: 1; } .port #ml { grid-column: 2; grid-row: 1; }
+.port #fv { grid-column: 3; grid-row: 1; } .port #mv { grid-column: 4; grid-row: 1; }
+.port #pos { grid-row: 2; grid-column: 1 / span 4; }
 #pos { grid-column: 1 / span 2; color: #ff0; display: flex; align-items: baseline; justify-content: center; gap: 16px; }
 #pos .title { font-family: 'Liberation Sans', Arial, sans-serif; font-size: 22px; }
 #posesion { font-size: 72px; }
@@ -100,7 +105,8 @@ body { font-family: Impact, 'Roboto Condensed', 'Arial Narrow', sans-serif; font
 .srow .sn { font-size: 60px; white-space: nowrap; overflow: hidden; text-align: right; }
 .port .srow .sn { text-align: center; max-width: 100%; }
 .srow .sg { font-size: 120px; }
-#winner { color: #ff0; font-size: 150px; white-space: nowrap; max-width: 100%; display: block; }
+#winner { color: #ff0; font-size: 150px; }
+#wbox { width: 100%; }
 #wtitle { color: #0ff; font-size: 120px; }
 #draw { color: #ff0; font-size: 180px; }
 .lost #stage { opacity: .35; }
@@ -114,22 +120,22 @@ body { font-family: Impact, 'Roboto Condensed', 'Arial Narrow', sans-serif; font
     <div class="slot" id="sl1"><b>CASTIGO</b><span class="digits" id="sl1t">00:00</span></div>
     <div class="free" id="frl">Libre x Faltas <span id="librel">0</span></div>
   </div>
-  <div id="clock" class="cell digits"><span id="reloj">00:00</span></div>
+  <div id="clock" class="cell digits"><span class="fitbox" id="reloj">00:00</span></div>
   <div id="sv" class="cell side">
     <div class="slot" id="sv0"><b>CASTIGO</b><span class="digits" id="sv0t">00:00</span></div>
     <div class="slot" id="sv1"><b>CASTIGO</b><span class="digits" id="sv1t">00:00</span></div>
     <div class="free" id="frv">Libre x Faltas <span id="librev">0</span></div>
   </div>
-  <div id="nl" class="cell"><span class="name" id="nombrel"></span></div>
+  <div id="nl" class="cell"><span class="name fitbox" id="nombrel"></span></div>
   <div id="per" class="cell"><span class="title">PERIODO</span><span id="periodo">1</span></div>
-  <div id="nv" class="cell"><span class="name" id="nombrev"></span></div>
+  <div id="nv" class="cell"><span class="name fitbox" id="nombrev"></span></div>
   <div id="gl" class="cell goals"><span id="golesl">0</span></div>
   <div id="mid" class="cell">
-    <div class="stat"><span class="title" style="color:#0ff">FALTAS</span><span class="fouls" id="faltasl">0</span></div>
-    <div class="stat"><span class="title" style="color:#0ff">FALTAS</span><span class="fouls" id="faltasv">0</span></div>
-    <div class="stat"><span class="title" style="color:#ff0">MINUTO</span><span class="tos" id="tiemposl">0</span>
+    <div class="stat" id="fl"><span class="title" style="color:#0ff">FALTAS</span><span class="fouls" id="faltasl">0</span></div>
+    <div class="stat" id="fv"><span class="title" style="color:#0ff">FALTAS</span><span class="fouls" id="faltasv">0</span></div>
+    <div class="stat" id="ml"><span class="title" style="color:#ff0">MINUTO</span><span class="tos" id="tiemposl">0</span>
       <div class="cards"><span class="card blue" id="azl"><i></i><span id="azlt">0</span></span><span class="card red" id="rol"><i></i><span id="rolt">0</span></span></div></div>
-    <div class="stat"><span class="title" style="color:#ff0">MINUTO</span><span class="tos" id="tiemposv">0</span>
+    <div class="stat" id="mv"><span class="title" style="color:#ff0">MINUTO</span><span class="tos" id="tiemposv">0</span>
       <div class="cards"><span class="card blue" id="azv"><i></i><span id="azvt">0</span></span><span class="card red" id="rov"><i></i><span id="rovt">0</span></span></div></div>
     <div id="pos"><span id="posesion">45</span><span class="title">POSESION</span></div>
   </div>
@@ -149,7 +155,7 @@ body { font-family: Impact, 'Roboto Condensed', 'Arial Narrow', sans-serif; font
   </div>
   <div class="panel" id="pend" hidden>
     <div class="head" id="etitulo">PARTIDO FINALIZADO</div>
-    <div id="wbox"><div id="wtitle">GANADOR</div><span id="winner"></span></div>
+    <div id="wbox"><div id="wtitle">GANADOR</div><span class="fitbox" id="winner"></span></div>
     <div id="draw">EMPATE</div>
   </div>
 </div></div>
@@ -170,7 +176,7 @@ function layout() {
   const now = (port ? 'p' : 'l');
   if (now !== shape) { shape = now; fitAll(); }
 }
-function fitAll() { fit('nombrel', 72); fit('nombrev', 72); fit('tequipo', 96); fit('winner', 150); fit('snl', 60); fit('snv', 60); fit('tl', 48); fit('tv', 48); }
+function fitAll() { fit('reloj', 170); fit('nombrel', 72); fit('nombrev', 72); fit('tequipo', 96); fit('winner', 150); fit('snl', 60); fit('snv', 60); fit('tl', 48); fit('tv', 48); }
 window.addEventListener('resize', layout);
 layout();
 function slot(id, s) {
@@ -228,6 +234,7 @@ const char* const kOverlay = R"HTML(<!DOCTYPE html>
 <title>Tabrino de Hockey - marcador</title>
 <style>
 html, body { margin: 0; background: transparent; overflow: hidden; }
+[hidden] { display: none !important; }
 body { font-family: Impact, 'Roboto Condensed', 'Arial Narrow', sans-serif; font-weight: bold; color: #fff; padding: 16px; }
 .digits { font-family: 'DSEG7 Classic', 'DSEG7 Modern', 'DS-Digital', monospace; font-weight: bold; }
 #bar { display: inline-grid; grid-template-columns: 330px 70px 150px 70px 330px; align-items: stretch;
@@ -242,7 +249,8 @@ body { font-family: Impact, 'Roboto Condensed', 'Arial Narrow', sans-serif; font
 #reloj { font-size: 26px; }
 #under { display: grid; grid-template-columns: 400px 150px 400px; margin-top: 4px; font-size: 20px; }
 .sus { display: flex; gap: 6px; min-height: 28px; }
-#ul { justify-content: flex-end; } #uv { justify-content: flex-start; }
+#ul { grid-column: 1; justify-content: flex-end; } #uv { grid-column: 3; justify-content: flex-start; }
+#pos { grid-column: 2; }
 .sus span { background: rgba(160,16,122,.92); color: #fff; padding: 2px 8px; border-radius: 4px; }
 .sus span .digits { font-size: 16px; color: #ffd0ff; margin-left: 4px; }
 #pos { justify-self: center; background: rgba(0,0,0,.85); color: #ff0; padding: 2px 10px; border-radius: 4px; }
