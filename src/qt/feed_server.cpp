@@ -169,6 +169,9 @@ void FeedServer::pushNow() {
     pushScheduled_ = false;
     if (!running_) return;
     const QString text = QString::fromStdString(state_->json());
+    // Nothing new since the last push (a direct push beat the queued one).
+    if (state_->version() == pushedVersion_) return;
+    pushedVersion_ = state_->version();
     for (QWebSocket* s : pages_) s->sendTextMessage(text);
     if (afterPush) afterPush(static_cast<int>(pages_.size()));
 }

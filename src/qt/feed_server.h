@@ -79,6 +79,7 @@ private:
     int httpLifetimeMs_ = 10000;
     bool running_ = false;
     bool pushScheduled_ = false;
+    std::uint64_t pushedVersion_ = 0;
     std::unique_ptr<PublicState> state_;
     std::unique_ptr<QHttpServer> http_;
     std::unique_ptr<QWebSocketServer> ws_;

@@ -37,6 +37,15 @@ HeadlessBrowser::~HeadlessBrowser() {
             process_->waitForFinished(3000);
         }
     }
+    // The browser leaves read-only folders in its profile; make them
+    // removable so the temporary profile really goes.
+    // The browser's helpers may still be leaving, and they leave read-only
+    // folders: make them removable and try again for a moment.
+    for (int i = 0; profile_ && i < 20; ++i) {
+        QProcess::execute(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("u+rwX"), profile_->path()});
+        if (profile_->remove()) break;
+        QThread::msleep(100);
+    }
 }
 
 bool HeadlessBrowser::start(int limitMs) {
