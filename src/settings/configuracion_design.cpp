@@ -51,8 +51,7 @@ WindowDesign build() {
     w.name = "configuracion";
     w.title = "Configuracion de Constantes";
     w.width = 10710;
-    // Taller than the rest of the window by the network frame under the button.
-    w.height = 9630;
+    w.height = 8310;
     w.background = 0xF0F0F0;
     w.framed = true;
     w.scaled = false;
@@ -137,10 +136,11 @@ WindowDesign build() {
     e.push_back(
         control(Kind::Button, "Command1", {4560, 7560, 1575, 615}, kSans, kSize, false, "Actualizar y Cerrar"));
 
-    // Publishing the board to browsers on the venue's network.
-    e.push_back(frame("Frame11", {120, 8280, 10335, 1095}, "Transmision"));
-    e.push_back(check("Check6", "Frame11", {240, 300, 3495, kLine}, "Publicar el marcador en la red"));
-    e.push_back(text("Label32", "Frame11", 240, 660, "", 9855));
+    // Publishing the board to browsers on the venue's network, in the free
+    // corner beside the button so the window keeps its size.
+    e.push_back(frame("Frame11", {120, 7440, 4335, 780}, "Transmision"));
+    e.push_back(check("Check6", "Frame11", {120, 220, 3975, kLine}, "Publicar el marcador en la red"));
+    e.push_back(text("Label32", "Frame11", 120, 480, "", 4095));
     e.back().visible = false;
     return w;
 }

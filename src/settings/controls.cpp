@@ -108,8 +108,8 @@ void feedBox(Program& p, Window& w) {
             p.ask(why, "Transmision", Buttons::Ok, Icon::Error);
             return;
         }
-        std::string line = "Escriba en el navegador:";
-        for (const std::string& a : p.feed->addresses()) line += "  " + a;
+        std::string line;
+        for (const std::string& a : p.feed->addresses()) line += (line.empty() ? "" : "  ") + a;
         addresses.setText(line);
         addresses.setVisible(true);
     } else {

@@ -206,6 +206,7 @@ int main(int argc, char** argv) {
         else if (verb == "wait") run.wait(std::stoi(arg.empty() ? "1" : arg));
         else if (verb == "feed") {
             feed = std::make_unique<qt::FeedServer>(run.p, static_cast<quint16>(std::stoi(arg)), QHostAddress::LocalHost);
+            run.p.feed = feed.get();
             std::string why;
             if (!feed->start(why)) std::printf("feed: %s\n", why.c_str());
         } else if (verb == "browser") run.browse(feed ? feed->port() : 0, arg);
@@ -217,6 +218,7 @@ int main(int argc, char** argv) {
         else std::printf("unknown action %s\n", a.c_str());
         if (run.p.exited()) break;
     }
+    run.p.feed = nullptr;
     if (!run.fake.sounds.log.empty()) {
         std::printf("sounds:");
         for (const std::string& s : run.fake.sounds.log) std::printf(" %s", s.c_str());
