@@ -44,6 +44,8 @@ public:
     Program& operator=(const Program&) = delete;
 
     Services svc;
+    // The browser feed, when the shell offers one.
+    FeedPublisher* feed = nullptr;
 
     // Runs the operator window's load and shows it.
     void start();

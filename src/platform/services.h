@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "form/types.h"
 
@@ -111,6 +112,19 @@ public:
     virtual std::string takeFailure() = 0;
     // Where the record lives, for messages.
     virtual std::string place() const = 0;
+};
+
+// The live scoreboard feed for browsers, off until the operator or the
+// command line switches it on. The program runs without one (tests, runner).
+class FeedPublisher {
+public:
+    virtual ~FeedPublisher() = default;
+    // Starts serving; false with the reason in Spanish when it cannot.
+    virtual bool start(std::string& why) = 0;
+    virtual void stop() = 0;
+    virtual bool running() const = 0;
+    // What to type in a browser on another screen, one address each.
+    virtual std::vector<std::string> addresses() const = 0;
 };
 
 struct Services {

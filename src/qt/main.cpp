@@ -1,5 +1,6 @@
 // Tabrino de Hockey: the scoreboard on the desktop's screens.
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -8,6 +9,7 @@
 #include "qt/data_folder.h"
 #include "qt/display_check.h"
 #include "qt/picture_book.h"
+#include "qt/feed_server.h"
 #include "qt/qt_services.h"
 #include "qt/resource_check.h"
 #include "qt/qt_storage.h"
@@ -68,6 +70,32 @@ int main(int argc, char** argv) {
         tabrino::qt::showNotice(QStringLiteral("Sonidos"),
                                 QStringLiteral("Se perdió la salida de sonido. El partido sigue; los sonidos "
                                                "vuelven solos cuando vuelva el altavoz."));
+    });
+    tabrino::qt::FeedServer feed(program);
+    program.feed = &feed;
+    // `--feed PORT` publishes the board from the start, for set-ups that
+    // always stream; without it nothing listens until the operator asks.
+    std::string feedProblem;
+    bool feedWanted = false;
+    const QStringList args = QApplication::arguments();
+    if (const qsizetype at = args.indexOf(QStringLiteral("--feed")); at >= 0) {
+        bool ok = false;
+        const uint port = at + 1 < args.size() ? args.at(at + 1).toUInt(&ok) : 0;
+        if (!ok || port == 0 || port > 65534) {
+            feedProblem = "El puerto indicado con --feed no es válido: escriba un número entre 1 y 65534. "
+                          "El partido sigue sin transmisión.";
+        } else {
+            feed.setPort(static_cast<quint16>(port));
+            feedWanted = true;
+        }
+    }
+    // Queued so the feed is up even while a start-up message waits for
+    // its OK (it runs in that message's event loop).
+    QTimer::singleShot(0, &feed, [&] {
+        if (program.exited()) return;
+        if (feedWanted) feed.start(feedProblem);
+        if (!feedProblem.empty())
+            program.ask(feedProblem, "Transmision", tabrino::Buttons::Ok, tabrino::Icon::Error);
     });
     program.start();
     if (program.exited()) return 0;  // a second copy, refused

@@ -135,6 +135,13 @@ WindowDesign build() {
 
     e.push_back(
         control(Kind::Button, "Command1", {4560, 7560, 1575, 615}, kSans, kSize, false, "Actualizar y Cerrar"));
+
+    // Publishing the board to browsers on the venue's network, in the free
+    // corner beside the button so the window keeps its size.
+    e.push_back(frame("Frame11", {120, 7440, 4335, 780}, "Transmision"));
+    e.push_back(check("Check6", "Frame11", {120, 220, 3975, kLine}, "Publicar el marcador en la red"));
+    e.push_back(text("Label32", "Frame11", 120, 480, "", 4095));
+    e.back().visible = false;
     return w;
 }
 }  // namespace

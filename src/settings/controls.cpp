@@ -97,6 +97,27 @@ void possessionWindowBox(Program& p, Window& w) {
     showOnScreen(p, p.win("tenencia"), p.izquierdapantalla3, p.izquierdapantalla2);
 }
 
+void feedBox(Program& p, Window& w) {
+    Element& addresses = w["Label32"];
+    if (!p.feed) return;
+    if (ticked(w, "Check6")) {
+        std::string why;
+        if (!p.feed->running() && !p.feed->start(why)) {
+            // Cleared before the message so the box never claims a feed that is not there.
+            w["Check6"].setChecked(false);
+            p.ask(why, "Transmision", Buttons::Ok, Icon::Error);
+            return;
+        }
+        std::string line;
+        for (const std::string& a : p.feed->addresses()) line += (line.empty() ? "" : "  ") + a;
+        addresses.setText(line);
+        addresses.setVisible(true);
+    } else {
+        p.feed->stop();
+        addresses.setVisible(false);
+    }
+}
+
 void wireSettingsControls(Program& p) {
     auto on = [&p](const char* element, std::function<void(Window&)> effect) {
         p.on("configuracion", element, Event::Click, [&p, effect] { effect(p.win("configuracion")); });
@@ -122,6 +143,7 @@ void wireSettingsControls(Program& p) {
     on("Check5", [&p](Window& w) { p.sonarbip = ticked(w, "Check5") ? "SI" : "NO"; });
     on("Check3", [&p](Window& w) { mirrorBox(p, w); });
     on("Check2", [&p](Window& w) { possessionWindowBox(p, w); });
+    on("Check6", [&p](Window& w) { feedBox(p, w); });
 }
 
 }  // namespace tabrino

@@ -71,6 +71,12 @@ void fillSettings(Program& p, Window& w) {
         for (const ClockColour& c : clockColours()) w[c.option].setChecked(false);
     }
 
+    // Without a feed in this shell the box stays greyed out.
+    w["Check6"].setEnabled(p.feed != nullptr);
+    w["Check6"].setChecked(p.feed && p.feed->running());
+    // setChecked runs its effect only on a change: show the addresses of a
+    // feed already running (started from the command line) as well.
+    feedBox(p, w);
     w["Check1"].setChecked(p.avisocinco != "no");
     w["Check4"].setChecked(p.avisocero != "no");
 }

@@ -48,6 +48,7 @@ void possessionOn(Program& p, Window& w);   // Option12
 void possessionOff(Program& p, Window& w);  // Option13
 void mirrorBox(Program& p, Window& w);      // Check3
 void possessionWindowBox(Program& p, Window& w);  // Check2
+void feedBox(Program& p, Window& w);              // Check6
 
 void wireSettingsControls(Program& p);
 

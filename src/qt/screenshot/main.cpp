@@ -7,10 +7,16 @@
 //          wait:SECONDS (game time, on a clock moved by hand)
 //          yes  no  reply:TEXT  (answers for the next questions; unqueued
 //          questions are answered yes / OK / cancelled and printed)
+//          feed:PORT (the browser feed on the loopback interface), estado
+//          (prints the state it sends)
+//          browser:LABEL:WxH:PATH (headless Chromium's picture of a feed page)
 // Without actions: the start-up windows, then the clock running in its last
 // ten seconds.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -21,6 +27,7 @@
 
 #include "app/program.h"
 #include "platform/fake/fakes.h"
+#include "qt/feed_server.h"
 #include "qt/geometry.h"
 #include "qt/qt_monitors.h"
 #include "qt/shell.h"
@@ -118,6 +125,34 @@ struct Run {
         settle();
     }
 
+    // The feed page as a browser on another screen shows it; transparent
+    // where the page is (the stream overlay).
+    void browse(quint16 port, const std::string& spec) {
+        const QStringList parts = QString::fromStdString(spec).split(QLatin1Char(':'));
+        const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+        if (parts.size() < 3 || chromium.isEmpty() || port == 0) {
+            std::printf("browser: needs feed:PORT first, chromium, and LABEL:WxH:PATH\n");
+            return;
+        }
+        const QString file = out + QStringLiteral("/%1.png").arg(parts[0]);
+        QProcess b;
+        b.setStandardErrorFile(QProcess::nullDevice());
+        b.start(chromium, {QStringLiteral("--headless=new"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+                           QStringLiteral("--hide-scrollbars"), QStringLiteral("--default-background-color=00000000"),
+                           QStringLiteral("--virtual-time-budget=4000"),
+                           QStringLiteral("--window-size=") + QString(parts[1]).replace(QLatin1Char('x'), QLatin1Char(',')),
+                           QStringLiteral("--screenshot=") + QDir(file).absolutePath(),
+                           QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(parts[2])});
+        QElapsedTimer t;
+        t.start();
+        while (b.state() != QProcess::NotRunning && t.elapsed() < 60000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            b.waitForFinished(5);
+        }
+        if (b.state() != QProcess::NotRunning) b.kill();
+        std::printf("%s %s\n", QFile::exists(file) ? "wrote" : "could not write", qPrintable(file));
+    }
+
     void wait(int seconds) {
         for (int i = 0; i < seconds * 10; ++i) {
             fake.clock.now += 100;
@@ -161,6 +196,7 @@ int main(int argc, char** argv) {
     qt::Shell shell(run.p, QCoreApplication::applicationDirPath());
     run.p.start();
     run.settle();
+    std::unique_ptr<qt::FeedServer> feed;
     for (const std::string& a : actions) {
         const auto colon = a.find(':');
         const std::string verb = a.substr(0, colon), arg = colon == std::string::npos ? "" : a.substr(colon + 1);
@@ -168,10 +204,21 @@ int main(int argc, char** argv) {
         else if (verb == "click") run.click(shell, arg, false);
         else if (verb == "dblclick") run.click(shell, arg, true);
         else if (verb == "wait") run.wait(std::stoi(arg.empty() ? "1" : arg));
+        else if (verb == "feed") {
+            feed = std::make_unique<qt::FeedServer>(run.p, static_cast<quint16>(std::stoi(arg)), QHostAddress::LocalHost);
+            run.p.feed = feed.get();
+            std::string why;
+            if (!feed->start(why)) std::printf("feed: %s\n", why.c_str());
+        } else if (verb == "browser") run.browse(feed ? feed->port() : 0, arg);
+        else if (verb == "estado" && feed) {
+            PublicState state(run.p);
+            std::printf("%s\n", state.json().c_str());
+        }
         else if (verb == "yes" || verb == "no" || verb == "reply") run.dialogs.answers.push_back(a);
         else std::printf("unknown action %s\n", a.c_str());
         if (run.p.exited()) break;
     }
+    run.p.feed = nullptr;
     if (!run.fake.sounds.log.empty()) {
         std::printf("sounds:");
         for (const std::string& s : run.fake.sounds.log) std::printf(" %s", s.c_str());
