@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
+#include "script/drive.h"
 
 namespace tabrino {
 namespace {
