@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/flags.h"
+
 namespace tabrino {
 
 struct Variables {

@@ -29,7 +29,7 @@ std::string plusOne(const std::string& t) {
 void iniciapara(Program& p) {
     Window& f = p.form1();
     if (numericValue(f["b"].text()) + numericValue(f["a"].text()) > 0) {
-        if (p.estadoinicio == "noiniciado") {
+        if (p.estadoinicio == flag::noiniciado) {
             for (const char* n : {"Command1", "Command2", "Command3", "Command4", "Image3", "apagar"})
                 f[n].setVisible(false);
         }
@@ -46,10 +46,10 @@ void iniciapara(Program& p) {
             }
         } else {
             p.timer1.setEnabled(true);
-            paintClock(f, p.enultimos10 != "si" ? colorFromValueText(p.colorreloj) : colors::red);
+            paintClock(f, p.enultimos10 != flag::si ? colorFromValueText(p.colorreloj) : colors::red);
             activafalta(p, false);
         }
-        p.estadoinicio = "iniciado";
+        p.estadoinicio = flag::iniciado;
         if (p.segundosinicio.empty() && p.minutosinicio.empty() && f["periodo"].text() == "1") {
             p.minutosinicio = f["a"].text();
             p.segundosinicio = f["b"].text();
@@ -61,12 +61,12 @@ void iniciapara(Program& p) {
 
 void ultimos10(Program& p) {
     paintClock(p.form1(), colors::red);
-    p.enultimos10 = "si";
+    p.enultimos10 = flag::si;
 }
 
 void finultimos10(Program& p) {
     paintClock(p.form1(), colors::white);
-    p.enultimos10 = "no";
+    p.enultimos10 = flag::no;
 }
 
 namespace {
@@ -120,21 +120,21 @@ void Image2_Click(Program& p) {
     f["posesion"].setText("45");
     f["posesion"].setColor(colors::yellow);
     p.win("tenencia")["segunditos"].setText("45");
-    p.ceroavisado = "no";
+    p.ceroavisado = flag::no;
     p.minutosinicio.clear();
     p.segundosinicio.clear();
     if (p.castigadoslocal + p.castigadosvisita > 0 &&
         p.ask("Desea borrar los amonestados?", "Confirmar", Buttons::YesNo, Icon::None) == Answer::Yes) {
         for (const char* n : kSuspensionFields) f[n].setVisible(false);
-        p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = "noactivo";
-        p.enultimos10 = "no";
+        p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = flag::noactivo;
+        p.enultimos10 = flag::no;
         p.castigadoslocal = 0;
         p.castigadosvisita = 0;
     }
     activafalta(p, false);
     f["Image8"].setVisible(false);
     f["Image9"].setVisible(false);
-    p.estadoinicio = "noiniciado";
+    p.estadoinicio = flag::noiniciado;
     p.minutopedido.clear();
     f["tiempolocal"].setColor(colors::yellow);
     f["tiempovisita"].setColor(colors::yellow);

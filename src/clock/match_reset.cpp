@@ -14,14 +14,14 @@ void Image3_Click(Program& p) {
         f[n].setText("0");
     for (const char* n : {"leyendapenal", "numrojaslocal", "numrojasvisita", "numazuleslocal", "numazulesvisita"})
         f[n].setVisible(false);
-    p.conalargue = "NO";
-    p.conpenales = "NO";
+    p.conalargue = flag::NO;
+    p.conpenales = flag::NO;
     f["Image8"].setVisible(false);
     f["Image9"].setVisible(false);
     f["posesion"].setColor(colors::yellow);
     p.win("tenencia")["segunditos"].setText("45");
-    p.ceroavisado = "no";
-    p.enultimos10 = "no";
+    p.ceroavisado = flag::no;
+    p.enultimos10 = flag::no;
     p.contadorfin = 0;
     f["a"].setText("00");
     f["b"].setText("00");
@@ -52,10 +52,10 @@ void Image3_Click(Program& p) {
         f[n].setVisible(false);
     p.castigadoslocal = 0;
     p.castigadosvisita = 0;
-    p.estadoinicio = "noiniciado";
+    p.estadoinicio = flag::noiniciado;
     f["tramos"].setText("Serie que jugara?");
     f["tramos"].setVisible(true);
-    p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = "noactivo";
+    p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = flag::noactivo;
     p.minutopedido.clear();
 
     // The rest of the match state goes back to start-up too, so the next

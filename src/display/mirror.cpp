@@ -65,18 +65,18 @@ void actualizaclon(Program& p) {
 }
 
 void refrescaclon(Program& p) {
-    if (p.clonactivo == "SI") actualizaclon(p);
+    if (p.clonactivo == flag::SI) actualizaclon(p);
 }
 
 // The mirror's own close cross switches the mirror off as clearing the
 // settings window's mirror box does.
 void clontabrino_finmiuto_Click(Program& p) {
-    p.pantallaauxiliar = "no";
+    p.pantallaauxiliar = flag::no;
     if (Window* settings = p.existing("configuracion"))
         if (Element* box = settings->find("Check3")) box->setChecked(false);
     // Whatever the box's own handling did, the mirror ends switched off.
-    p.clonactivo = "NO";
-    p.pantallaauxiliar = "NO";
+    p.clonactivo = flag::NO;
+    p.pantallaauxiliar = flag::NO;
     p.unload("clontabrino");
 }
 

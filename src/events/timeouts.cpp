@@ -5,6 +5,7 @@
 #include "events/timeouts.h"
 
 #include "app/procedures.h"
+#include "app/series_table.h"
 #include "app/text.h"
 
 namespace tabrino {
@@ -21,13 +22,13 @@ struct Side {
     const char* otherName;
 };
 
-const Side kHome{"tiempolocal", "Label3a", "Image8", "Image9", "local", "equipolocal", "equipovisita"};
-const Side kAway{"tiempovisita", "Label3b", "Image9", "Image8", "visita", "equipovisita", "equipolocal"};
+const Side kHome{"tiempolocal", "Label3a", "Image8", "Image9", flag::local, "equipolocal", "equipovisita"};
+const Side kAway{"tiempovisita", "Label3b", "Image9", "Image8", flag::visita, "equipovisita", "equipolocal"};
 
 bool clockShowsTime(Window& f) { return numericValue(f["a"].text()) + numericValue(f["b"].text()) > 0; }
 
 void takeOrReserve(Program& p, const Side& s) {
-    if (p.estadoinicio != "iniciado") return;
+    if (p.estadoinicio != flag::iniciado) return;
     Window& f = p.form1();
     const bool stopped = !p.timer1.enabled();
 
@@ -42,7 +43,7 @@ void takeOrReserve(Program& p, const Side& s) {
         Element& count = f[s.count];
         count.setText(numberText(numericValue(count.text()) + 1));
         if (numericValue(count.text()) >= 2) count.setEnabled(false);
-        if (p.pantallaauxiliar == "SI") p.win("clonminuto").show();
+        if (p.pantallaauxiliar == flag::SI) p.win("clonminuto").show();
         p.minutopedido.clear();
         enviaraminuto(p, f[s.name].text());
         f["Image8"].setVisible(false);
@@ -54,12 +55,12 @@ void takeOrReserve(Program& p, const Side& s) {
         f[s.otherMarker].setVisible(false);
     }
 
-    if (p.pantallaauxiliar == "SI") refrescaclon(p);
+    if (p.pantallaauxiliar == flag::SI) refrescaclon(p);
 }
 
 void giveBack(Program& p, const Side& s) {
     Window& f = p.form1();
-    if (p.timer1.enabled() || !clockShowsTime(f) || p.estadoinicio != "iniciado") return;
+    if (p.timer1.enabled() || !clockShowsTime(f) || p.estadoinicio != flag::iniciado) return;
     Element& count = f[s.count];
     if (numericValue(count.text()) > 0) {
         count.setText(numberText(numericValue(count.text()) - 1));
@@ -123,7 +124,7 @@ void Timer3_Timer(Program& p) {
     (*w)["min"].setText("00");
     twin["min"].setText("00");
 
-    if (seg.text() == p.tablaseries[30]) p.play(Cue::Clin);
+    if (seg.text() == p.tablaseries[series::duration(series::kAviso)]) p.play(Cue::Clin);
 
     if (seg.text() == "00") {
         p.timer3.setEnabled(false);

@@ -96,7 +96,7 @@ void leyendapenal_Click(Program& p) {
         (*w)["equipopenalv"].setText(f["equipovisita"].text());
     }
     b.show();
-    if (p.pantallaauxiliar == "SI") pub.show();
+    if (p.pantallaauxiliar == flag::SI) pub.show();
 }
 
 void resetpenal_Click(Program& p) {
