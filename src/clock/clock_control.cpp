@@ -1,6 +1,7 @@
 // Starting, stopping and correcting the game clock.
 #include "app/procedures.h"
 #include "app/text.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
@@ -56,7 +57,7 @@ void iniciapara(Program& p) {
         }
         f["tramos"].setVisible(false);
     }
-    if ((f["Image8"].visible() || f["Image9"].visible()) && !p.timer1.enabled()) p.play(Cue::Timbre);
+    if (timeoutReserved(f) && !p.timer1.enabled()) p.play(Cue::Timbre);
 }
 
 void ultimos10(Program& p) {
@@ -105,10 +106,6 @@ void Command4_Click(Program& p) {
     refrescaclon(p);
 }
 
-const char* const kSuspensionFields[] = {"c",  "d",      "c2",     "d2",     "e",         "f",
-                                         "e2", "f2",     "Label1", "Label1b", "Label8",   "Label8b",
-                                         "amonlocal", "amonlocal2", "amonvisita", "amonvisita2"};
-
 void Image2_Click(Program& p) {
     Window& f = p.form1();
     p.timer1.setEnabled(false);
@@ -125,15 +122,14 @@ void Image2_Click(Program& p) {
     p.segundosinicio.clear();
     if (p.castigadoslocal + p.castigadosvisita > 0 &&
         p.ask("Desea borrar los amonestados?", "Confirmar", Buttons::YesNo, Icon::None) == Answer::Yes) {
-        for (const char* n : kSuspensionFields) f[n].setVisible(false);
+        hideSuspensionSlots(f);
         p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = flag::noactivo;
         p.enultimos10 = flag::no;
         p.castigadoslocal = 0;
         p.castigadosvisita = 0;
     }
     activafalta(p, false);
-    f["Image8"].setVisible(false);
-    f["Image9"].setVisible(false);
+    hideTimeoutMarkers(f);
     p.estadoinicio = flag::noiniciado;
     p.minutopedido.clear();
     f["tiempolocal"].setColor(colors::yellow);

@@ -2,6 +2,7 @@
 // team names on request) and the exit.
 #include "app/procedures.h"
 #include "clock/match_flow.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
@@ -16,8 +17,7 @@ void Image3_Click(Program& p) {
         f[n].setVisible(false);
     p.conalargue = flag::NO;
     p.conpenales = flag::NO;
-    f["Image8"].setVisible(false);
-    f["Image9"].setVisible(false);
+    hideTimeoutMarkers(f);
     f["posesion"].setColor(colors::yellow);
     p.win("tenencia")["segunditos"].setText("45");
     p.ceroavisado = flag::no;
@@ -47,9 +47,7 @@ void Image3_Click(Program& p) {
         f[n].setColor(colors::yellow);
         f[n].setEnabled(true);
     }
-    for (const char* n : {"c", "d", "c2", "d2", "e", "f", "e2", "f2", "Label1", "Label1b", "Label8", "Label8b",
-                          "amonlocal", "amonlocal2", "amonvisita", "amonvisita2"})
-        f[n].setVisible(false);
+    hideSuspensionSlots(f);
     p.castigadoslocal = 0;
     p.castigadosvisita = 0;
     p.estadoinicio = flag::noiniciado;

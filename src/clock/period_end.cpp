@@ -6,6 +6,7 @@
 #include "app/series_table.h"
 #include "app/text.h"
 #include "clock/match_flow.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
@@ -23,8 +24,7 @@ void commonActions(Program& p, Window& f) {
     for (const char* n : {"Image3", "apagar", "config"}) f[n].setVisible(true);
     f["leyendapenal"].setVisible(false);
     p.estadoinicio = flag::noiniciado;
-    f["Image8"].setVisible(false);
-    f["Image9"].setVisible(false);
+    hideTimeoutMarkers(f);
     p.minutopedido.clear();
     for (const char* n : {"tiempolocal", "tiempovisita"}) {
         f[n].setColor(colors::yellow);

@@ -12,10 +12,6 @@ namespace {
 
 std::int16_t lowered(std::int16_t count) { return static_cast<std::int16_t>(std::max(0, count - 1)); }
 
-void setSlotShown(Window& f, const SuspensionSlot& slot, bool shown) {
-    for (const char* n : {slot.picture, slot.minutes, slot.seconds, slot.colon}) f[n].setVisible(shown);
-}
-
 void setCardIconsEnabled(Window& f, const TeamSide& side, bool enabled) {
     f[side.blueCard.icon].setEnabled(enabled);
     f[side.redCard.icon].setEnabled(enabled);
@@ -88,8 +84,7 @@ void lowerCardCounter(Program& p, const char* counterName) {
 
 void escondecastigados(Program& p) {
     Window& f = p.form1();
-    for (const TeamSide* side : teamSides())
-        for (const SuspensionSlot& slot : side->slots) setSlotShown(f, slot, false);
+    hideSuspensionSlots(f);
     for (const TeamSide* side : teamSides())
         for (const SuspensionSlot& slot : side->slots) (p.*slot.clockFlag).clear();
     p.cambioperiodo = false;

@@ -17,15 +17,16 @@ void paint(Element& mark, Rgb c) {
     mark.setBorder(c);
 }
 
-std::int16_t& goalsOf(Program& p, Side s) { return s == Side::Local ? p.golespenallocal : p.golespenalvisita; }
+std::int16_t& goalsOf(Program& p, Side s) { return p.*teamSide(s).shootout.goals; }
 
 Window& board(Program& p) { return p.win("penales"); }
 Window& publicBoard(Program& p) { return p.win("clonpenales"); }
 
 void showCount(Program& p, Side s) {
     const std::string text = numberText(goalsOf(p, s));
-    board(p)[countField(s)].setText(text);
-    publicBoard(p)[countField(s)].setText(text);
+    const char* count = teamSide(s).shootout.count;
+    board(p)[count].setText(text);
+    publicBoard(p)[count].setText(text);
 }
 
 void paintOnBothBoards(Program& p, const PenaltyShot& s, Rgb c) {

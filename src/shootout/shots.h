@@ -5,9 +5,9 @@
 // tables and the handlers are both built from this one table.
 #include <array>
 
-namespace tabrino {
+#include "events/team_side.h"
 
-enum class Side { Local, Visita };
+namespace tabrino {
 
 struct ShotButton {
     const char* name;
@@ -40,9 +40,5 @@ inline constexpr std::array<PenaltyShot, 10> kShots = {{
     {Side::Visita, 4, "penal4v", 15840, 5160, 16440, {"Image14", 15960, 6240}, {"Image15", 16560, 6240}, {"Image31", 16200, 4680}},
     {Side::Visita, 5, "penal5v", 17280, 5160, 17760, {"Image12", 17400, 6240}, {"Image13", 18000, 6240}, {"Image32", 17640, 4680}},
 }};
-
-// The count and the name field of a side, on both boards.
-inline const char* countField(Side s) { return s == Side::Local ? "tabrinogollocal" : "tabrinogolvisita"; }
-inline const char* nameField(Side s) { return s == Side::Local ? "equipopenall" : "equipopenalv"; }
 
 }  // namespace tabrino
