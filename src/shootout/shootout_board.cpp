@@ -114,9 +114,9 @@ void wirePenales(Program& p) {
     p.onWindow("penales", WindowEvent::Load, [&p] { penales_Load(p); });
     p.onWindow("penales", WindowEvent::Unload, [&p] { penales_Unload(p); });
     for (const PenaltyShot& s : kShots) {
-        p.on("penales", s.goal.name, Event::Click, [&p, &s] { golPenal(p, s); });
-        p.on("penales", s.miss.name, Event::Click, [&p, &s] { erradoPenal(p, s); });
-        p.on("penales", s.blank.name, Event::Click, [&p, &s] { blancoPenal(p, s); });
+        p.handle("penales", s.goal.handler, [&p, &s] { golPenal(p, s); });
+        p.handle("penales", s.miss.handler, [&p, &s] { erradoPenal(p, s); });
+        p.handle("penales", s.blank.handler, [&p, &s] { blancoPenal(p, s); });
     }
     p.handle("penales", "resetpenal_Click", [&p] { resetpenal_Click(p); });
     p.handle("penales", "Image22_Click", [&p] { p.play(Cue::Final); });
