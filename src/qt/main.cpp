@@ -7,7 +7,9 @@
 #include "qt/asset_check.h"
 #include "qt/data_folder.h"
 #include "qt/display_check.h"
+#include "qt/picture_book.h"
 #include "qt/qt_services.h"
+#include "qt/resource_check.h"
 #include "qt/shell.h"
 
 namespace {
@@ -58,7 +60,16 @@ int main(int argc, char** argv) {
     tabrino::qt::QtServices services(folder);
     tabrino::Program program{services.services()};
     tabrino::qt::Shell shell(program, folder);
+    services.sounds.setOnOutputLost([] {
+        tabrino::qt::showNotice(QStringLiteral("Sonidos"),
+                                QStringLiteral("Se perdió la salida de sonido. El partido sigue; los sonidos "
+                                               "vuelven solos cuando vuelva el altavoz."));
+    });
     program.start();
     if (program.exited()) return 0;  // a second copy, refused
+    tabrino::qt::PictureBook pictures(folder);
+    if (const QString missing = tabrino::qt::missingResourcesText(pictures); !missing.isEmpty())
+        services.dialogs.message(missing.toStdString(), "Tabrino de Hockey", tabrino::Buttons::Ok,
+                                 tabrino::Icon::Information);
     return QApplication::exec();
 }
