@@ -295,10 +295,12 @@ void Program::play(Cue c) {
 }
 
 Answer Program::ask(const std::string& text, const std::string& title, Buttons b, Icon i) {
+    settle();
     return svc.dialogs.message(text, title, b, i);
 }
 
 std::string Program::inputBox(const std::string& prompt, const std::string& title, const std::string& def) {
+    settle();
     return svc.dialogs.input(prompt, title, def);
 }
 
@@ -306,8 +308,13 @@ void Program::removeListener(ProgramListener* l) {
     listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), l), listeners_.end());
 }
 
+void Program::settle() {
+    auto ls = listeners_;
+    for (ProgramListener* l : ls) l->settled(action_);
+}
+
 void Program::fire(Element& e, Event ev) {
-    if (exited_) return;
+    if (exited_ || quiet_) return;
     auto it = handlers_.find({e.window().name(), e.name(), static_cast<int>(ev)});
     if (it == handlers_.end()) return;
     Handler h = it->second;  // the handler may re-register or unload its window
@@ -321,7 +328,10 @@ void Program::fireWindow(Window& w, WindowEvent ev) {
     dispatch(h, {w.name(), kNoElement, eventName(ev)});
 }
 
-void Program::written(Element& e, Property p, bool) {
+void Program::written(Element& e, Property p, bool changed) {
+    if (changed && !listeners_.empty()) {
+        for (ProgramListener* l : listeners_) l->elementChanged(e, p);
+    }
     // Anything but the tick writing the game clock starts a fresh second.
     if (p == Property::Text && !inTimer1Tick_ && (e.name() == "a" || e.name() == "b") &&
         e.window().name() == "Form1")
@@ -334,6 +344,8 @@ void Program::dispatch(const Handler& h, const Origin& from) {
         explicit Depth(int& x) : d(x) { ++d; }
         ~Depth() { --d; }
     };
+    // The outermost handler names the action the record keeps.
+    if (depth_ == 0) action_ = from.window + (from.element.empty() ? "" : "." + from.element) + "." + from.event;
     {
         Depth guard(depth_);
         // A window the handler unloads waits in the graveyard until the
@@ -350,6 +362,7 @@ void Program::dispatch(const Handler& h, const Origin& from) {
         }
     }
     if (depth_ == 0) {
+        if (!exited_) settle();
         collectGarbage();
         runDueTimers();
     }

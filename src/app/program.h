@@ -27,6 +27,11 @@ public:
     virtual void windowCreated(Window& w) = 0;
     virtual void windowDestroyed(Window& w) = 0;
     virtual void programExited() {}
+    // An element's property really changed (by a handler or not).
+    virtual void elementChanged(Element&, Property) {}
+    // The outermost handler or tick named `action` has returned, or is about
+    // to wait for the operator's answer: what it changed so far is settled.
+    virtual void settled(const std::string& /*action*/) {}
 };
 
 class Program : public Variables, public WindowHost {
@@ -121,6 +126,10 @@ public:
     void fireWindow(Window& w, WindowEvent ev) override;
     void written(Element& e, Property p, bool changed) override;
 
+    // While quiet, element events run no handler (a saved board is put
+    // back without replaying what produced it).
+    void setQuiet(bool q) { quiet_ = q; }
+
 private:
     enum class SecondClick { Click, DblClick, Nothing };
     SecondClick secondClickFor(const Element& e) const;
@@ -134,6 +143,7 @@ private:
     void checkName(const std::string& window, const std::string& element);
     void nameFault(std::string what);
     void collectGarbage();
+    void settle();
 
     std::map<std::string, std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> graveyard_;
@@ -151,6 +161,8 @@ private:
     bool wired_ = false;
     std::vector<std::string> nameFaults_;  // met while wiring, before strict mode is known
     std::map<std::string, const WindowDesign*> extraDesigns_;
+    bool quiet_ = false;
+    std::string action_;  // the outermost handler under way, as Window.Element.Event
 };
 
 // Every area adds its handlers here (app/wiring.cpp calls them all).

@@ -86,6 +86,31 @@ class MonotonicClock {
 public:
     virtual ~MonotonicClock() = default;
     virtual std::int64_t nowMs() const = 0;
+    // Milliseconds since 1970 (UTC), for stamping the match record.
+    virtual std::int64_t wallClockMs() const { return 0; }
+};
+
+// Where the match record is kept between runs. Writes may be finished off
+// the caller's thread, in the order asked, one at a time.
+class RecordStorage {
+public:
+    enum class Read { None, Ok, Failed };
+    virtual ~RecordStorage() = default;
+    // The record as last written (None when there is none).
+    virtual Read read(std::string& bytes) = 0;
+    // Replaces the record with these bytes, whole or not at all.
+    virtual void reset(const std::string& bytes) = 0;
+    // Adds to the end of the record.
+    virtual void append(const std::string& bytes) = 0;
+    // Waits until every write asked for has reached the disk.
+    virtual void flush() = 0;
+    // Moves the record aside under a name carrying `label` and `stamp`;
+    // returns that name, empty when it could not be moved.
+    virtual std::string keepAside(const std::string& label, const std::string& stamp) = 0;
+    // The first write failure not yet taken, empty when none.
+    virtual std::string takeFailure() = 0;
+    // Where the record lives, for messages.
+    virtual std::string place() const = 0;
 };
 
 struct Services {

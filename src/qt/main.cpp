@@ -10,6 +10,9 @@
 #include "qt/picture_book.h"
 #include "qt/qt_services.h"
 #include "qt/resource_check.h"
+#include "qt/qt_storage.h"
+#include "record/file_storage.h"
+#include "record/recorder.h"
 #include "qt/shell.h"
 
 namespace {
@@ -58,6 +61,7 @@ int main(int argc, char** argv) {
 
     const QString folder = tabrino::qt::findDataFolder(QCoreApplication::applicationDirPath());
     tabrino::qt::QtServices services(folder);
+    tabrino::record::FileStorage storage(tabrino::qt::recordFolder().toStdString());
     tabrino::Program program{services.services()};
     tabrino::qt::Shell shell(program, folder);
     services.sounds.setOnOutputLost([] {
@@ -71,5 +75,7 @@ int main(int argc, char** argv) {
     if (const QString missing = tabrino::qt::missingResourcesText(pictures); !missing.isEmpty())
         services.dialogs.message(missing.toStdString(), "Tabrino de Hockey", tabrino::Buttons::Ok,
                                  tabrino::Icon::Information);
+    tabrino::record::Recorder recorder(program, storage);
+    recorder.begin();  // offers back a match the last run left on the board
     return QApplication::exec();
 }

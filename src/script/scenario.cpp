@@ -102,10 +102,35 @@ void need(const std::vector<std::string>& w, std::size_t n, const char* usage) {
 }  // namespace
 
 Scenario::Scenario() = default;
-Scenario::~Scenario() = default;
+Scenario::~Scenario() {
+    recorder_.reset();  // before the program it listens to
+}
+
+void Scenario::startRun() {
+    if (runs_++ > 0) {
+        // Counted plays, messages and inputs start again from zero.
+        recorder_.reset();
+        program_.reset();
+        fake_.sounds.plays.clear();
+        fake_.sounds.log.clear();
+        fake_.sounds.files.clear();
+        fake_.dialogs.messages = 0;
+        fake_.dialogs.inputs = 0;
+        fake_.process.quitCalled = false;
+        beforeMinimize_.clear();
+    }
+    program_ = std::make_unique<Program>(fake_.services());
+    program_->setStrict(true);
+    program_->start();
+    if (program_->exited()) return;  // a refused copy never touches the record
+    recorder_ = std::make_unique<record::Recorder>(*program_, fake_.storage);
+    recorder_->begin();
+}
 
 Program& Scenario::program() {
-    if (!program_) fail("the program has not been started (missing \"start\")");
+    if (!program_)
+        fail(runs_ ? "the program is not running (missing \"start\" after \"crash\")"
+                   : "the program has not been started (missing \"start\")");
     return *program_;
 }
 
@@ -219,10 +244,15 @@ void Scenario::command(const std::vector<std::string>& w) {
     }
     if (c == "start") {
         need(w, 1, "start");
-        if (program_) fail("the program has already started");
-        program_ = std::make_unique<Program>(fake_.services());
-        program_->setStrict(true);
-        program_->start();
+        if (program_ && !program_->exited()) fail("the program has already started");
+        return startRun();
+    }
+    if (c == "crash") {
+        need(w, 1, "crash");
+        if (!program_ || program_->exited()) fail("\"crash\" needs a running program");
+        // Nothing runs and nothing more is written: the objects simply go.
+        recorder_.reset();
+        program_.reset();
         return;
     }
     if (c == "answer") {

@@ -8,6 +8,7 @@
 
 #include "app/program.h"
 #include "platform/fake/fakes.h"
+#include "record/recorder.h"
 
 namespace tabrino::script {
 
@@ -21,6 +22,8 @@ class Scenario {
 public:
     Scenario();
     ~Scenario();
+    FakeStorage& storage() { return fake_.storage; }
+    const FakeDialogs& dialogs() const { return fake_.dialogs; }
     // Runs every line; stops at the first failure.
     Outcome run(const std::vector<std::string>& lines);
     // The whole state at the end: variables and every window's elements.
@@ -41,8 +44,13 @@ private:
     void pointer(Window& w, float x, float y, bool dbl);
     void advance(int seconds);
 
+    // A new run on the same machine: what it keeps on disk survives.
+    void startRun();
+
     FakeServices fake_;
     std::unique_ptr<Program> program_;
+    std::unique_ptr<record::Recorder> recorder_;
+    int runs_ = 0;
     std::map<std::string, WindowState> beforeMinimize_;
 };
 

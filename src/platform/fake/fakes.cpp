@@ -95,4 +95,46 @@ std::int32_t FakeMonitors::screenHeightTwips() {
     return fallbackHeightPx * 15;
 }
 
+RecordStorage::Read FakeStorage::read(std::string& out) {
+    if (unreadable) return Read::Failed;
+    if (!exists) return Read::None;
+    out = bytes;
+    return Read::Ok;
+}
+
+void FakeStorage::reset(const std::string& b) {
+    ++writes;
+    if (unwritable) {
+        failed_ = true;
+        return;
+    }
+    bytes = b;
+    exists = true;
+}
+
+void FakeStorage::append(const std::string& b) {
+    ++writes;
+    if (unwritable || !exists) {
+        failed_ = true;
+        return;
+    }
+    bytes += b;
+}
+
+std::string FakeStorage::keepAside(const std::string& label, const std::string& stamp) {
+    if (!exists && !unreadable) return {};
+    std::string name = "partido-" + label + "-" + stamp + ".registro";
+    keptAside[name] = bytes;
+    exists = false;
+    unreadable = false;
+    bytes.clear();
+    return name;
+}
+
+std::string FakeStorage::takeFailure() {
+    if (!failed_ || failureTaken_) return {};
+    failureTaken_ = true;
+    return "no hay permiso para escribir allí";
+}
+
 }  // namespace tabrino

@@ -89,7 +89,30 @@ public:
 class FakeClock : public MonotonicClock {
 public:
     std::int64_t now = 0;
+    std::int64_t wall0 = 1710007200000;  // 2024-03-09 18:00 UTC, when a fake run begins
     std::int64_t nowMs() const override { return now; }
+    std::int64_t wallClockMs() const override { return wall0 + now; }
+};
+
+// The record kept in memory: it outlives a program, as a file outlives a run.
+class FakeStorage : public RecordStorage {
+public:
+    bool exists = false;
+    std::string bytes;
+    std::map<std::string, std::string> keptAside;  // by name
+    bool unreadable = false;   // the record cannot be opened
+    bool unwritable = false;   // every write fails
+    int writes = 0;
+    Read read(std::string& out) override;
+    void reset(const std::string& b) override;
+    void append(const std::string& b) override;
+    void flush() override {}
+    std::string keepAside(const std::string& label, const std::string& stamp) override;
+    std::string takeFailure() override;
+    std::string place() const override { return "/datos/tabrino"; }
+
+private:
+    bool failed_ = false, failureTaken_ = false;
 };
 
 // All fakes together, for a Program under test.
@@ -99,6 +122,7 @@ struct FakeServices {
     FakeMonitors monitors;
     FakeProcess process;
     FakeClock clock;
+    FakeStorage storage;  // not a service of the program: the recorder's
     Services services() { return Services{dialogs, sounds, monitors, process, clock}; }
 };
 
