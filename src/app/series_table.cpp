@@ -23,8 +23,8 @@ const std::array<SeriesRow, 16> kSeriesTable = {{
 
 int durationSlotFor(const std::string& n) {
     // "Aviso" is the time-out warning second, not a series to load.
-    for (int i = 0; i < 16; ++i)
-        if (i != 14 && n == kSeriesTable[static_cast<std::size_t>(i)].name) return i + 16;
+    for (std::size_t i = 0; i < kSeriesTable.size(); ++i)
+        if (i != series::kAviso && n == kSeriesTable[i].name) return static_cast<int>(series::duration(i));
     return -1;
 }
 

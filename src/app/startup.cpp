@@ -31,25 +31,25 @@ void Form_Load(Program& p) {
             missing += std::string(missing.empty() ? "" : ", ") + file;
     }
 
-    p.sonarbip = "SI";
-    p.estadoinicio = "noiniciado";
+    p.sonarbip = flag::SI;
+    p.estadoinicio = flag::noiniciado;
     p.castigadoslocal = 0;
     p.castigadosvisita = 0;
-    p.conalargue = "NO";
-    p.conpenales = "NO";
-    p.conposesion = "NO";
-    p.clonactivo = "NO";
-    p.pantallaauxiliar = "NO";
-    p.ceroavisado = "no";
-    p.enultimos10 = "no";
-    p.avisocinco = "no";
-    p.avisocero = "no";
+    p.conalargue = flag::NO;
+    p.conpenales = flag::NO;
+    p.conposesion = flag::NO;
+    p.clonactivo = flag::NO;
+    p.pantallaauxiliar = flag::NO;
+    p.ceroavisado = flag::no;
+    p.enultimos10 = flag::no;
+    p.avisocinco = flag::no;
+    p.avisocero = flag::no;
     p.contadortimer2 = 0;
     p.colorreloj = "65280";
 
     for (std::size_t i = 0; i < kSeriesTable.size(); ++i) {
         p.tablaseries[i] = kSeriesTable[i].name;
-        p.tablaseries[i + 16] = kSeriesTable[i].duration;
+        p.tablaseries[series::duration(i)] = kSeriesTable[i].duration;
     }
 
     if (!p.svc.sounds.hasOutput())

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <unordered_map>
+#include <utility>
 
 #include "app/text.h"
 
@@ -19,15 +20,17 @@ Reader number(std::int16_t Variables::*m) {
 Reader real(double Variables::*m) {
     return [m](const Variables& v) { return numberText(v.*m); };
 }
-Reader flag(bool Variables::*m) {
+Reader boolean(bool Variables::*m) {
     return [m](const Variables& v) { return std::string(v.*m ? "true" : "false"); };
 }
 
-const std::unordered_map<std::string, Reader>& table() {
-    static const std::unordered_map<std::string, Reader> t = {
+// Every variable but the series table, in declaration order: the one list of
+// their names (a misspelt member does not compile).
+const std::vector<std::pair<std::string, Reader>>& readers() {
+    static const std::vector<std::pair<std::string, Reader>> t = {
         {"estadoinicio", text(&Variables::estadoinicio)},
         {"relojperiodo", text(&Variables::relojperiodo)},
-        {"cambioperiodo", flag(&Variables::cambioperiodo)},
+        {"cambioperiodo", boolean(&Variables::cambioperiodo)},
         {"mitadjuego", text(&Variables::mitadjuego)},
         {"contadorfin", number(&Variables::contadorfin)},
         {"cambiolado", text(&Variables::cambiolado)},
@@ -70,7 +73,21 @@ const std::unordered_map<std::string, Reader>& table() {
     };
     return t;
 }
+
+const std::unordered_map<std::string, Reader>& table() {
+    static const std::unordered_map<std::string, Reader> t(readers().begin(), readers().end());
+    return t;
+}
 }  // namespace
+
+const std::vector<std::string>& Variables::variableNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> n;
+        for (const auto& r : readers()) n.push_back(r.first);
+        return n;
+    }();
+    return names;
+}
 
 std::optional<std::string> Variables::variableText(const std::string& name) const {
     const std::string prefix = "tablaseries(";

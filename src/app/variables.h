@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/flags.h"
+
 namespace tabrino {
 
 struct Variables {
@@ -63,6 +65,9 @@ struct Variables {
     // stored, numbers in shortest decimal, booleans true/false.
     // "tablaseries(N)" reads one entry. nullopt for an unknown name.
     std::optional<std::string> variableText(const std::string& name) const;
+
+    // The names variableText reads (tablaseries apart), in declaration order.
+    static const std::vector<std::string>& variableNames();
 };
 
 }  // namespace tabrino

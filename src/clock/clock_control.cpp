@@ -1,6 +1,7 @@
 // Starting, stopping and correcting the game clock.
 #include "app/procedures.h"
 #include "app/text.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
@@ -29,7 +30,7 @@ std::string plusOne(const std::string& t) {
 void iniciapara(Program& p) {
     Window& f = p.form1();
     if (numericValue(f["b"].text()) + numericValue(f["a"].text()) > 0) {
-        if (p.estadoinicio == "noiniciado") {
+        if (p.estadoinicio == flag::noiniciado) {
             for (const char* n : {"Command1", "Command2", "Command3", "Command4", "Image3", "apagar"})
                 f[n].setVisible(false);
         }
@@ -46,27 +47,27 @@ void iniciapara(Program& p) {
             }
         } else {
             p.timer1.setEnabled(true);
-            paintClock(f, p.enultimos10 != "si" ? colorFromValueText(p.colorreloj) : colors::red);
+            paintClock(f, p.enultimos10 != flag::si ? colorFromValueText(p.colorreloj) : colors::red);
             activafalta(p, false);
         }
-        p.estadoinicio = "iniciado";
+        p.estadoinicio = flag::iniciado;
         if (p.segundosinicio.empty() && p.minutosinicio.empty() && f["periodo"].text() == "1") {
             p.minutosinicio = f["a"].text();
             p.segundosinicio = f["b"].text();
         }
         f["tramos"].setVisible(false);
     }
-    if ((f["Image8"].visible() || f["Image9"].visible()) && !p.timer1.enabled()) p.play(Cue::Timbre);
+    if (timeoutReserved(f) && !p.timer1.enabled()) p.play(Cue::Timbre);
 }
 
 void ultimos10(Program& p) {
     paintClock(p.form1(), colors::red);
-    p.enultimos10 = "si";
+    p.enultimos10 = flag::si;
 }
 
 void finultimos10(Program& p) {
     paintClock(p.form1(), colors::white);
-    p.enultimos10 = "no";
+    p.enultimos10 = flag::no;
 }
 
 namespace {
@@ -105,10 +106,6 @@ void Command4_Click(Program& p) {
     refrescaclon(p);
 }
 
-const char* const kSuspensionFields[] = {"c",  "d",      "c2",     "d2",     "e",         "f",
-                                         "e2", "f2",     "Label1", "Label1b", "Label8",   "Label8b",
-                                         "amonlocal", "amonlocal2", "amonvisita", "amonvisita2"};
-
 void Image2_Click(Program& p) {
     Window& f = p.form1();
     p.timer1.setEnabled(false);
@@ -120,21 +117,20 @@ void Image2_Click(Program& p) {
     f["posesion"].setText("45");
     f["posesion"].setColor(colors::yellow);
     p.win("tenencia")["segunditos"].setText("45");
-    p.ceroavisado = "no";
+    p.ceroavisado = flag::no;
     p.minutosinicio.clear();
     p.segundosinicio.clear();
     if (p.castigadoslocal + p.castigadosvisita > 0 &&
         p.ask("Desea borrar los amonestados?", "Confirmar", Buttons::YesNo, Icon::None) == Answer::Yes) {
-        for (const char* n : kSuspensionFields) f[n].setVisible(false);
-        p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = "noactivo";
-        p.enultimos10 = "no";
+        hideSuspensionSlots(f);
+        p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = flag::noactivo;
+        p.enultimos10 = flag::no;
         p.castigadoslocal = 0;
         p.castigadosvisita = 0;
     }
     activafalta(p, false);
-    f["Image8"].setVisible(false);
-    f["Image9"].setVisible(false);
-    p.estadoinicio = "noiniciado";
+    hideTimeoutMarkers(f);
+    p.estadoinicio = flag::noiniciado;
     p.minutopedido.clear();
     f["tiempolocal"].setColor(colors::yellow);
     f["tiempovisita"].setColor(colors::yellow);

@@ -22,11 +22,11 @@ void Image1_Click(Program& p) {
         if (Window* mirror = p.existing("clontabrino")) paintClockWhite(*mirror);
     }
     p.play(Cue::Timbre);
-    if (p.castigolocal1 != "activo") {
+    if (p.castigolocal1 != flag::activo) {
         f["Image5"].setEnabled(true);
         f["Image6"].setEnabled(true);
     }
-    if (p.castigovisita1 != "activo") {
+    if (p.castigovisita1 != flag::activo) {
         f["Image4"].setEnabled(true);
         f["Image7"].setEnabled(true);
     }

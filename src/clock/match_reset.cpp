@@ -2,6 +2,7 @@
 // team names on request) and the exit.
 #include "app/procedures.h"
 #include "clock/match_flow.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
@@ -14,14 +15,13 @@ void Image3_Click(Program& p) {
         f[n].setText("0");
     for (const char* n : {"leyendapenal", "numrojaslocal", "numrojasvisita", "numazuleslocal", "numazulesvisita"})
         f[n].setVisible(false);
-    p.conalargue = "NO";
-    p.conpenales = "NO";
-    f["Image8"].setVisible(false);
-    f["Image9"].setVisible(false);
+    p.conalargue = flag::NO;
+    p.conpenales = flag::NO;
+    hideTimeoutMarkers(f);
     f["posesion"].setColor(colors::yellow);
     p.win("tenencia")["segunditos"].setText("45");
-    p.ceroavisado = "no";
-    p.enultimos10 = "no";
+    p.ceroavisado = flag::no;
+    p.enultimos10 = flag::no;
     p.contadorfin = 0;
     f["a"].setText("00");
     f["b"].setText("00");
@@ -47,15 +47,13 @@ void Image3_Click(Program& p) {
         f[n].setColor(colors::yellow);
         f[n].setEnabled(true);
     }
-    for (const char* n : {"c", "d", "c2", "d2", "e", "f", "e2", "f2", "Label1", "Label1b", "Label8", "Label8b",
-                          "amonlocal", "amonlocal2", "amonvisita", "amonvisita2"})
-        f[n].setVisible(false);
+    hideSuspensionSlots(f);
     p.castigadoslocal = 0;
     p.castigadosvisita = 0;
-    p.estadoinicio = "noiniciado";
+    p.estadoinicio = flag::noiniciado;
     f["tramos"].setText("Serie que jugara?");
     f["tramos"].setVisible(true);
-    p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = "noactivo";
+    p.castigolocal1 = p.castigolocal2 = p.castigovisita1 = p.castigovisita2 = flag::noactivo;
     p.minutopedido.clear();
 
     // The rest of the match state goes back to start-up too, so the next

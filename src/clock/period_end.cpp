@@ -3,8 +3,10 @@
 // its end. The clock is stopped first, so no tick can come while the
 // operator answers a question here.
 #include "app/procedures.h"
+#include "app/series_table.h"
 #include "app/text.h"
 #include "clock/match_flow.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
@@ -16,14 +18,13 @@ void commonActions(Program& p, Window& f) {
     p.play(Cue::Final);
     f["posesion"].setText("45");
     f["posesion"].setColor(colors::yellow);
-    p.ceroavisado = "no";
+    p.ceroavisado = flag::no;
     f["tiempolocal"].setText("0");
     f["tiempovisita"].setText("0");
     for (const char* n : {"Image3", "apagar", "config"}) f[n].setVisible(true);
     f["leyendapenal"].setVisible(false);
-    p.estadoinicio = "noiniciado";
-    f["Image8"].setVisible(false);
-    f["Image9"].setVisible(false);
+    p.estadoinicio = flag::noiniciado;
+    hideTimeoutMarkers(f);
     p.minutopedido.clear();
     for (const char* n : {"tiempolocal", "tiempovisita"}) {
         f[n].setColor(colors::yellow);
@@ -41,12 +42,12 @@ void breakAfterFirstPeriod(Program& p, Window& f) {
     if (p.contadorfin == 3) {
         setSeriesText(p, "Cambio de lado");
         p.contadorfin = 0;
-        p.cambiolado = "SI";
+        p.cambiolado = flag::SI;
     } else if (p.seriejugada == "Adulta Honor" && p.minutosinicio == "25") {
         f["a"].setText("10");
         p.seriejugada.clear();
     } else {
-        f["a"].setText(p.tablaseries[26]);
+        f["a"].setText(p.tablaseries[series::duration(series::kEntretiempo)]);
         setSeriesText(p, "Entretiempo");
     }
     p.cambioperiodo = true;
@@ -66,7 +67,7 @@ void secondPeriod(Program& p, Window& f) {
         p.minutosinicio.clear();
         p.segundosinicio.clear();
     }
-    if (p.cambiolado != "SI") {
+    if (p.cambiolado != flag::SI) {
         setSeriesText(p, "Serie que jugara?");
     } else {
         // After the change of ends the overtime minutes load themselves,
@@ -80,7 +81,7 @@ void secondPeriod(Program& p, Window& f) {
 void breakBeforeOvertime(Program& p, Window& f) {
     f["periodo"].setText("E");
     ++p.contadorfin;
-    f["a"].setText(p.tablaseries[27]);
+    f["a"].setText(p.tablaseries[series::duration(series::kDescansoAlargue)]);
     p.cambioperiodo = true;
     setSeriesText(p, "Descanso para alargue");
     p.mitadjuego = "2";
@@ -90,9 +91,9 @@ void breakBeforeOvertime(Program& p, Window& f) {
 void firstOvertimePeriod(Program& p, Window& f) {
     f["periodo"].setText("1");
     p.cambioperiodo = false;
-    f["a"].setText(p.tablaseries[29]);
+    f["a"].setText(p.tablaseries[series::duration(series::kAlargue)]);
     setSeriesText(p, "Alargue");
-    p.conalargue = "NO";
+    p.conalargue = flag::NO;
     p.mitadjuego = "1";
 }
 
@@ -109,12 +110,12 @@ void endOfMatch(Program& p, Window& f) {
 }
 
 void closingStep(Program& p, Window& f) {
-    bool suspensionClockFlagged = p.relojlocal1 == "si" || p.relojvisita1 == "si" || p.relojlocal2 == "si" ||
-                                  p.relojvisita2 == "si";
+    bool suspensionClockFlagged = p.relojlocal1 == flag::si || p.relojvisita1 == flag::si || p.relojlocal2 == flag::si ||
+                                  p.relojvisita2 == flag::si;
     if (p.mitadjuego == "2" && !p.cambioperiodo && suspensionClockFlagged) {
         // Suspensions end with the match; a match that may still go to
         // overtime keeps them.
-        if (p.conalargue == "NO") escondecastigados(p);
+        if (p.conalargue == flag::NO) escondecastigados(p);
     } else if (numericValue(p.mitadjuego) == 1 && f["periodo"].text() != "E" && p.cambioperiodo) {
         beginSecondHalf(p);
     }
@@ -133,9 +134,9 @@ void finDePeriodo(Program& p) {
         breakAfterFirstPeriod(p, f);
     else if (periodo == "E" && half == 1)
         secondPeriod(p, f);
-    else if (periodo == "2" && p.conalargue == "SI" && level)
+    else if (periodo == "2" && p.conalargue == flag::SI && level)
         breakBeforeOvertime(p, f);
-    else if (periodo == "E" && p.conalargue == "SI" && half == 2)
+    else if (periodo == "E" && p.conalargue == flag::SI && half == 2)
         // Only the break before overtime leads into it: overtime switched on
         // during a second half must not follow a decided match.
         firstOvertimePeriod(p, f);

@@ -33,12 +33,12 @@ void tramos_Change(Program& p) { loadMinutesOfSeriesField(p); }
 
 void beginSecondHalf(Program& p) {
     p.cambioperiodo = false;
-    if (p.conalargue == "NO") p.mitadjuego = "2";
+    if (p.conalargue == flag::NO) p.mitadjuego = "2";
 }
 
 void periodo_DblClick(Program& p) {
     // Once the clock has run in this period the sequence is the period end's.
-    if (p.estadoinicio == "iniciado") return;
+    if (p.estadoinicio == flag::iniciado) return;
     if (p.ask("Desea Cambiar el Periodo?", "Confirmacion", Buttons::YesNo, Icon::Question) != Answer::Yes) return;
     Window& f = p.form1();
     Element& periodo = f["periodo"];

@@ -13,7 +13,7 @@ namespace {
 // A running suspension slot counts one second down; at 00:00 it frees
 // itself and its side's card icons.
 void countDownSlot(Program& p, Window& f, const TeamSide& side, const SuspensionSlot& s) {
-    if (p.*s.state != "activo") return;
+    if (p.*s.state != flag::activo) return;
     Element& m = f[s.minutes];
     Element& sec = f[s.seconds];
     bool rolled = rollOver(m, sec);
@@ -23,11 +23,11 @@ void countDownSlot(Program& p, Window& f, const TeamSide& side, const Suspension
         m.setVisible(false);
         sec.setVisible(false);
         f[s.colon].setVisible(false);
-        p.*s.state = "noactivo";
+        p.*s.state = flag::noactivo;
         f[side.blueCard.icon].setEnabled(true);
         f[side.redCard.icon].setEnabled(true);
         p.*side.suspended = static_cast<std::int16_t>(p.*side.suspended - 1);
-        p.*s.clockFlag = "no";
+        p.*s.clockFlag = flag::no;
         p.play(Cue::Clin);
     }
 }
@@ -39,10 +39,10 @@ void countDownPossession(Program& p, Window& f) {
         pos.setText(n < 10 ? twoDigits(n) : numberText(n));
         p.win("tenencia")["segunditos"].setText(pos.text());
     }
-    if (pos.text() == "05" && p.avisocinco == "si") p.play(Cue::Aviso);
-    if (pos.text() == "00" && p.ceroavisado == "no" && p.avisocinco == "si") {
-        if (p.avisocero == "si") p.play(Cue::Clin);
-        p.ceroavisado = "si";
+    if (pos.text() == "05" && p.avisocinco == flag::si) p.play(Cue::Aviso);
+    if (pos.text() == "00" && p.ceroavisado == flag::no && p.avisocinco == flag::si) {
+        if (p.avisocero == flag::si) p.play(Cue::Clin);
+        p.ceroavisado = flag::si;
     }
     if (pos.text() == "00") pos.setColor(colors::magenta);
 }
@@ -50,7 +50,7 @@ void countDownPossession(Program& p, Window& f) {
 }  // namespace
 
 void Timer1_Timer(Program& p) {
-    if (p.estadoinicio == "noiniciado") return;
+    if (p.estadoinicio == flag::noiniciado) return;
     Window& f = p.form1();
     Element& a = f["a"];
     Element& b = f["b"];
@@ -59,20 +59,20 @@ void Timer1_Timer(Program& p) {
 
     if (p.relojperiodo == "00:11") {
         ultimos10(p);
-        if (p.sonarbip == "SI") p.play(Cue::Bip);
+        if (p.sonarbip == flag::SI) p.play(Cue::Bip);
     }
 
     double s = numericValue(b.text());
     if (a.text() == "00" && f["periodo"].text() != "E" && s <= 10) {
         b.setText(twoDigits(s - 1));
-        if (p.sonarbip == "SI") p.play(Cue::Bip);
+        if (p.sonarbip == flag::SI) p.play(Cue::Bip);
     } else if (!rolled) {
         b.setText(s <= 10 ? twoDigits(s - 1) : numberText(s - 1));
     }
 
     p.relojperiodo = a.text() + ":" + b.text();
 
-    if (p.conposesion == "SI") countDownPossession(p, f);
+    if (p.conposesion == flag::SI) countDownPossession(p, f);
 
     if (a.text() == "00" && b.text() == "00") finDePeriodo(p);
 

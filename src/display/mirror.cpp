@@ -3,6 +3,7 @@
 #include "display/mirror.h"
 
 #include "app/procedures.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
@@ -36,18 +37,17 @@ void actualizaclon(Program& p) {
     const Window& f = p.form1();
     Window& m = p.win("clontabrino");
 
-    for (const char* n : {"a", "b", "c", "d", "e", "f", "c2", "d2", "e2", "f2"}) copyText(f, m, n);
+    for (const char* n : {"a", "b"}) copyText(f, m, n);
     copyGroupColor(f, m, {"a", "b", "Label6"});
-    copyGroupColor(f, m, {"c", "d", "Label1"});
-    copyGroupColor(f, m, {"e", "f", "Label8"});
-    copyGroupColor(f, m, {"c2", "d2", "Label1b"});
-    copyGroupColor(f, m, {"e2", "f2", "Label8b"});
+    for (const TeamSide* side : teamSides())
+        for (const SuspensionSlot& s : side->slots) {
+            copyText(f, m, s.minutes);
+            copyText(f, m, s.seconds);
+            copyGroupColor(f, m, {s.minutes, s.seconds, s.colon});
+            followVisibility(f, m, s.picture, {s.picture, s.colon, s.minutes, s.seconds});
+        }
     for (const char* n : {"tiempolocal", "tiempovisita", "faltalocal", "faltavisita", "posesion"})
         copyColor(f, m, n);
-    followVisibility(f, m, "amonlocal", {"amonlocal", "Label1", "c", "d"});
-    followVisibility(f, m, "amonvisita", {"amonvisita", "Label8", "e", "f"});
-    followVisibility(f, m, "amonlocal2", {"amonlocal2", "Label1b", "c2", "d2"});
-    followVisibility(f, m, "amonvisita2", {"amonvisita2", "Label8b", "e2", "f2"});
     for (const char* n : {"equipolocal", "equipovisita", "tiempolocal", "tiempovisita"})
         copyTextIfDifferent(f, m, n);
     for (const char* n : {"gollocal", "golvisita"}) copyText(f, m, n);
@@ -65,18 +65,18 @@ void actualizaclon(Program& p) {
 }
 
 void refrescaclon(Program& p) {
-    if (p.clonactivo == "SI") actualizaclon(p);
+    if (p.clonactivo == flag::SI) actualizaclon(p);
 }
 
 // The mirror's own close cross switches the mirror off as clearing the
 // settings window's mirror box does.
 void clontabrino_finmiuto_Click(Program& p) {
-    p.pantallaauxiliar = "no";
+    p.pantallaauxiliar = flag::no;
     if (Window* settings = p.existing("configuracion"))
         if (Element* box = settings->find("Check3")) box->setChecked(false);
     // Whatever the box's own handling did, the mirror ends switched off.
-    p.clonactivo = "NO";
-    p.pantallaauxiliar = "NO";
+    p.clonactivo = flag::NO;
+    p.pantallaauxiliar = flag::NO;
     p.unload("clontabrino");
 }
 

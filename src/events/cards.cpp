@@ -12,28 +12,24 @@ namespace {
 
 std::int16_t lowered(std::int16_t count) { return static_cast<std::int16_t>(std::max(0, count - 1)); }
 
-void setSlotShown(Window& f, const SuspensionSlot& slot, bool shown) {
-    for (const char* n : {slot.picture, slot.minutes, slot.seconds, slot.colon}) f[n].setVisible(shown);
-}
-
 void setCardIconsEnabled(Window& f, const TeamSide& side, bool enabled) {
     f[side.blueCard.icon].setEnabled(enabled);
     f[side.redCard.icon].setEnabled(enabled);
 }
 
 bool cardCanCount(Program& p, Window& f, const TeamSide& side) {
-    return numericValue(f["a"].text()) + numericValue(f["b"].text()) > 0 && p.estadoinicio == "iniciado" &&
+    return numericValue(f["a"].text()) + numericValue(f["b"].text()) > 0 && p.estadoinicio == flag::iniciado &&
            f["periodo"].text() != "E" && p.*side.suspended < 2;
 }
 
 void fillSlot(Program& p, Window& f, const SuspensionSlot& slot, const CardIcon& card) {
-    p.*slot.state = "activo";
+    p.*slot.state = flag::activo;
     f[slot.minutes].setText(card.minutes);
     f[slot.seconds].setText("00");
     setSlotShown(f, slot, true);
     Rgb colour = card.blue ? p.svc.process.highlightColor() : colors::red;
     for (const char* n : {slot.minutes, slot.seconds, slot.colon}) f[n].setColor(colour);
-    p.*slot.clockFlag = "si";
+    p.*slot.clockFlag = flag::si;
 }
 
 void giveCard(Program& p, const TeamSide& side, const CardIcon& card) {
@@ -64,9 +60,9 @@ void freeSlotEarly(Program& p, const TeamSide& side, const SuspensionSlot& slot)
     Window& f = p.form1();
     setSlotShown(f, slot, false);
     // Only a slot that held a suspension counts against the side.
-    if (p.*slot.state == "activo") p.*side.suspended = lowered(p.*side.suspended);
-    p.*slot.state = "noactivo";
-    p.*slot.clockFlag = "no";
+    if (p.*slot.state == flag::activo) p.*side.suspended = lowered(p.*side.suspended);
+    p.*slot.state = flag::noactivo;
+    p.*slot.clockFlag = flag::no;
     if (!p.timer1.enabled()) setCardIconsEnabled(f, side, true);
     refrescaclon(p);
 }
@@ -88,14 +84,13 @@ void lowerCardCounter(Program& p, const char* counterName) {
 
 void escondecastigados(Program& p) {
     Window& f = p.form1();
-    for (const TeamSide* side : teamSides())
-        for (const SuspensionSlot& slot : side->slots) setSlotShown(f, slot, false);
+    hideSuspensionSlots(f);
     for (const TeamSide* side : teamSides())
         for (const SuspensionSlot& slot : side->slots) (p.*slot.clockFlag).clear();
     p.cambioperiodo = false;
     for (const TeamSide* side : teamSides()) p.*side->suspended = 0;
     for (const TeamSide* side : teamSides())
-        for (const SuspensionSlot& slot : side->slots) p.*slot.state = "noactivo";
+        for (const SuspensionSlot& slot : side->slots) p.*slot.state = flag::noactivo;
 }
 
 void wireCards(Program& p) {

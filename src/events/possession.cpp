@@ -13,14 +13,14 @@ void Command9_Click(Program& p) {
     posesion.setColor(colors::yellow);
     // Touching the possession window creates it (hidden) if it is absent.
     p.win("tenencia")["segunditos"].setText("45");
-    p.ceroavisado = "no";
+    p.ceroavisado = flag::no;
     refrescaclon(p);
 }
 
 namespace {
 
 void finmiuto_Click(Program& p) {
-    p.tenenciaauxiliar = "no";
+    p.tenenciaauxiliar = flag::no;
     // The settings box that switches this window on: cleared only where the
     // settings window is open, without creating it for that.
     if (Window* settings = p.existing("configuracion"))

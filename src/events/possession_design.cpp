@@ -15,9 +15,9 @@ WindowDesign build() {
     w.title = "Posesion";
     w.publicWindow = true;
     w.elements = {
-        rows::label("segunditos", {1440, -2520, 15495, 13500}, "DS-Digital", 800.25f, true, colors::white, "45",
-                    Align::Center),
-        rows::picture("finmiuto", {18480, 360, 480, 360}, "cross", true, true, "Cerrar Monito de Posesion"),
+        rows::label("segunditos", {1440, -2520, 15495, 13500}, "DS-Digital", 800.25f, rows::bold, colors::white, "45",
+            Align::Center),
+        rows::picture("finmiuto", {18480, 360, 480, 360}, "cross", {.tooltip = "Cerrar Monito de Posesion"}),
     };
     w.frontToBack = {"finmiuto"};
     return w;

@@ -5,62 +5,51 @@
 #include "events/timeouts.h"
 
 #include "app/procedures.h"
+#include "app/series_table.h"
 #include "app/text.h"
+#include "events/team_side.h"
 
 namespace tabrino {
 
 namespace {
 
-struct Side {
-    const char* count;        // time-outs taken
-    const char* caption;      // "MINUTO" above the count
-    const char* marker;       // alarm clock of this side's request
-    const char* otherMarker;  // the other side's
-    const char* request;      // value of minutopedido for this side
-    const char* name;         // team name field
-    const char* otherName;
-};
-
-const Side kHome{"tiempolocal", "Label3a", "Image8", "Image9", "local", "equipolocal", "equipovisita"};
-const Side kAway{"tiempovisita", "Label3b", "Image9", "Image8", "visita", "equipovisita", "equipolocal"};
-
 bool clockShowsTime(Window& f) { return numericValue(f["a"].text()) + numericValue(f["b"].text()) > 0; }
 
-void takeOrReserve(Program& p, const Side& s) {
-    if (p.estadoinicio != "iniciado") return;
+void takeOrReserve(Program& p, const TeamSide& s) {
+    if (p.estadoinicio != flag::iniciado) return;
     Window& f = p.form1();
     const bool stopped = !p.timer1.enabled();
+    const TeamSide& other = otherSide(s);
 
-    if (stopped && f[s.otherMarker].visible()) {
-        const std::string text = "El minuto fue solicitado por " + f[s.otherName].text() + ", \n" +
+    if (stopped && f[other.timeout.marker].visible()) {
+        const std::string text = "El minuto fue solicitado por " + f[other.name].text() + ", \n" +
                                  "desea que sea tomado por " + f[s.name].text() + "?";
         if (p.ask(text, "Cuidado!!!", Buttons::YesNo, Icon::None) != Answer::Yes) return;
-        f[s.otherMarker].setVisible(false);
+        f[other.timeout.marker].setVisible(false);
     }
 
     if (stopped && clockShowsTime(f)) {
-        Element& count = f[s.count];
+        Element& count = f[s.timeout.count];
         count.setText(numberText(numericValue(count.text()) + 1));
         if (numericValue(count.text()) >= 2) count.setEnabled(false);
-        if (p.pantallaauxiliar == "SI") p.win("clonminuto").show();
+        if (p.pantallaauxiliar == flag::SI) p.win("clonminuto").show();
         p.minutopedido.clear();
         enviaraminuto(p, f[s.name].text());
-        f["Image8"].setVisible(false);
-        f["Image9"].setVisible(false);
-    } else if (p.minutopedido != s.request) {
+        hideTimeoutMarkers(f);
+    } else if (p.minutopedido != s.timeout.request) {
         // One request at a time: this side's replaces the other's.
-        p.minutopedido = s.request;
-        f[s.marker].setVisible(true);
-        f[s.otherMarker].setVisible(false);
+        p.minutopedido = s.timeout.request;
+        f[s.timeout.marker].setVisible(true);
+        f[other.timeout.marker].setVisible(false);
     }
 
-    if (p.pantallaauxiliar == "SI") refrescaclon(p);
+    if (p.pantallaauxiliar == flag::SI) refrescaclon(p);
 }
 
-void giveBack(Program& p, const Side& s) {
+void giveBack(Program& p, const TeamSide& s) {
     Window& f = p.form1();
-    if (p.timer1.enabled() || !clockShowsTime(f) || p.estadoinicio != "iniciado") return;
-    Element& count = f[s.count];
+    if (p.timer1.enabled() || !clockShowsTime(f) || p.estadoinicio != flag::iniciado) return;
+    Element& count = f[s.timeout.count];
     if (numericValue(count.text()) > 0) {
         count.setText(numberText(numericValue(count.text()) - 1));
         if (!count.enabled()) count.setEnabled(true);
@@ -68,8 +57,8 @@ void giveBack(Program& p, const Side& s) {
     refrescaclon(p);
 }
 
-void cancelRequest(Program& p, const char* marker) {
-    p.form1()[marker].setVisible(false);
+void cancelRequest(Program& p, const TeamSide& s) {
+    p.form1()[s.timeout.marker].setVisible(false);
     p.minutopedido.clear();
 }
 
@@ -123,7 +112,7 @@ void Timer3_Timer(Program& p) {
     (*w)["min"].setText("00");
     twin["min"].setText("00");
 
-    if (seg.text() == p.tablaseries[30]) p.play(Cue::Clin);
+    if (seg.text() == p.tablaseries[series::duration(series::kAviso)]) p.play(Cue::Clin);
 
     if (seg.text() == "00") {
         p.timer3.setEnabled(false);
@@ -135,12 +124,14 @@ void Timer3_Timer(Program& p) {
 }
 
 void wireTimeouts(Program& p) {
-    p.handle("Form1", "tiempolocal_DblClick", [&p] { takeOrReserve(p, kHome); });
-    p.handle("Form1", "tiempovisita_DblClick", [&p] { takeOrReserve(p, kAway); });
-    p.handle("Form1", "Label3a_DblClick", [&p] { giveBack(p, kHome); });
-    p.handle("Form1", "Label3b_DblClick", [&p] { giveBack(p, kAway); });
-    p.handle("Form1", "Image8_DblClick", [&p] { cancelRequest(p, "Image8"); });
-    p.handle("Form1", "Image9_DblClick", [&p] { cancelRequest(p, "Image9"); });
+    const TeamSide& home = homeSide();
+    const TeamSide& away = awaySide();
+    p.handle("Form1", "tiempolocal_DblClick", [&p, &home] { takeOrReserve(p, home); });
+    p.handle("Form1", "tiempovisita_DblClick", [&p, &away] { takeOrReserve(p, away); });
+    p.handle("Form1", "Label3a_DblClick", [&p, &home] { giveBack(p, home); });
+    p.handle("Form1", "Label3b_DblClick", [&p, &away] { giveBack(p, away); });
+    p.handle("Form1", "Image8_DblClick", [&p, &home] { cancelRequest(p, home); });
+    p.handle("Form1", "Image9_DblClick", [&p, &away] { cancelRequest(p, away); });
     p.onWindow("minuto", WindowEvent::Load, [&p] { p.timer3.setEnabled(true); });
     // However the time-out window goes (also closed by the window system),
     // the public screen must not keep a frozen minute.

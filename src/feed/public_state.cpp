@@ -111,8 +111,8 @@ void shootout(std::string& out, Window& w) {
         const bool local = side == Side::Local;
         std::string& s = o.key(local ? "local" : "visita");
         Obj t(s);
-        t.str("nombre", w[nameField(side)].text());
-        t.str("goles", w[countField(side)].text());
+        t.str("nombre", w[teamSide(side).shootout.name].text());
+        t.str("goles", w[teamSide(side).shootout.count].text());
         std::string& shots = t.key("tiros");
         shots += '[';
         bool first = true;

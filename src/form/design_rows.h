@@ -11,38 +11,53 @@ struct Box {
     float left, top, width, height;
 };
 
-inline ElementDesign label(std::string name, Box b, std::string face, float size, bool bold, Rgb color,
-                           std::string text, Align align = Align::Left, bool visible = true,
-                           std::string tooltip = {}) {
+// A row's font weight, named so a row carries no bare boolean.
+enum class Weight { Regular, Bold };
+inline constexpr Weight regular = Weight::Regular, bold = Weight::Bold;
+
+// How an element starts, written with designated initialisers so a row says
+// which flag it sets: {.visible = false}, {.enabled = false, .tooltip = "…"}.
+struct State {
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    std::string tooltip = {};
+};
+
+inline void applyState(ElementDesign& d, State s) {
+    d.visible = s.visible;
+    d.enabled = s.enabled;
+    d.checked = s.checked;
+    d.tooltip = std::move(s.tooltip);
+}
+
+inline ElementDesign label(std::string name, Box b, std::string face, float size, Weight weight, Rgb color,
+                           std::string text, Align align = Align::Left, State state = {}) {
     ElementDesign d;
     d.name = std::move(name);
     d.kind = Kind::Label;
     d.left = b.left, d.top = b.top, d.width = b.width, d.height = b.height;
     d.fontFace = std::move(face);
     d.fontSize = size;
-    d.bold = bold;
+    d.bold = weight == Weight::Bold;
     d.color = color;
     d.text = std::move(text);
     d.align = align;
-    d.visible = visible;
-    d.tooltip = std::move(tooltip);
+    applyState(d, std::move(state));
     return d;
 }
 
-inline ElementDesign picture(std::string name, Box b, std::string picture, bool visible = true,
-                             bool enabled = true, std::string tooltip = {}) {
+inline ElementDesign picture(std::string name, Box b, std::string picture, State state = {}) {
     ElementDesign d;
     d.name = std::move(name);
     d.kind = Kind::Picture;
     d.left = b.left, d.top = b.top, d.width = b.width, d.height = b.height;
     d.picture = std::move(picture);
-    d.visible = visible;
-    d.enabled = enabled;
-    d.tooltip = std::move(tooltip);
+    applyState(d, std::move(state));
     return d;
 }
 
-inline ElementDesign control(Kind kind, std::string name, Box b, std::string face, float size, bool bold,
+inline ElementDesign control(Kind kind, std::string name, Box b, std::string face, float size, Weight weight,
                              std::string text, std::string tooltip = {}, std::string container = {}) {
     ElementDesign d;
     d.name = std::move(name);
@@ -50,7 +65,7 @@ inline ElementDesign control(Kind kind, std::string name, Box b, std::string fac
     d.left = b.left, d.top = b.top, d.width = b.width, d.height = b.height;
     d.fontFace = std::move(face);
     d.fontSize = size;
-    d.bold = bold;
+    d.bold = weight == Weight::Bold;
     d.text = std::move(text);
     d.tooltip = std::move(tooltip);
     d.container = std::move(container);

@@ -487,21 +487,13 @@ void Scenario::checkElement(const std::string& target, const std::string& value)
 }
 
 void Scenario::dump(std::ostream& out) const {
-    static const char* const names[] = {
-        "estadoinicio", "relojperiodo", "cambioperiodo", "mitadjuego", "contadorfin", "cambiolado",
-        "minutosinicio", "segundosinicio", "seriejugada", "enultimos10", "sonarbip", "avisocinco",
-        "avisocero", "conalargue", "conpenales", "contadortimer2", "castigadoslocal", "castigadosvisita",
-        "castigolocal1", "castigolocal2", "castigovisita1", "castigovisita2", "relojlocal1", "relojlocal2",
-        "relojvisita1", "relojvisita2", "minutopedido", "conposesion", "ceroavisado", "tenenciaauxiliar",
-        "clonactivo", "pantallaauxiliar", "cantidadmonitores", "reintentosmonitor", "anchopantalla",
-        "altopantalla", "resolucion", "izquierdapantalla2", "izquierdapantalla3", "colorreloj",
-        "golespenallocal", "golespenalvisita"};
     if (!program_) {
         out << "  (not started)\n";
         return;
     }
     const Program& p = *program_;
-    for (const char* n : names) out << "  var " << n << " " << quoted(*p.variableText(n)) << "\n";
+    for (const std::string& n : Variables::variableNames())
+        out << "  var " << n << " " << quoted(*p.variableText(n)) << "\n";
     for (int i = 0; i < 32; ++i) out << "  var tablaseries(" << i << ") " << quoted(p.tablaseries[static_cast<std::size_t>(i)]) << "\n";
     out << "  timer Timer1 " << (p.timer1.enabled() ? "on" : "off") << "\n";
     out << "  timer Timer2 " << (p.timer2.enabled() ? "on" : "off") << "\n";

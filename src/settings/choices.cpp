@@ -10,31 +10,32 @@ const std::vector<DurationField>& durationFields() {
             const char* box;
             const char* label;
             const char* caption;
-            int entry;
+            std::size_t slot;  // of the name; the duration is further on
         };
         const Row rows[] = {
-            {"Text1", "Label3", "Mini Hokey", 16},
-            {"Text2", "Label4", "Sub 9", 17},
-            {"Text3", "Label5", "Sub 11", 18},
-            {"Text4", "Label6", "Sub 13", 19},
-            {"Text5", "Label7", "Sub 15", 20},
-            {"Text6", "Label8", "Sub 17", 21},
-            {"Text7", "Label9", "Sub 19", 22},
-            {"Text8", "Label10", "Sub 20", 23},
-            {"Text9", "Label11", "Sub 23", 24},
-            {"Text10", "Label12", "Adulta", 25},
-            {"Text10b", "Label29", "Adulta Honor", 31},
-            {"Text11", "Label13", "Entretiempo", 26},
-            {"Text12", "Label14", "Descanso Alargue", 27},
-            {"Text13", "Label15", "Cambio de lado", 28},
-            {"Text14", "Label16", "Tiempo de Juego", 29},
-            {"Text15", "Label19", "Segundos del termino", 30},
+            {"Text1", "Label3", "Mini Hokey", 0},
+            {"Text2", "Label4", "Sub 9", 1},
+            {"Text3", "Label5", "Sub 11", 2},
+            {"Text4", "Label6", "Sub 13", 3},
+            {"Text5", "Label7", "Sub 15", 4},
+            {"Text6", "Label8", "Sub 17", 5},
+            {"Text7", "Label9", "Sub 19", 6},
+            {"Text8", "Label10", "Sub 20", 7},
+            {"Text9", "Label11", "Sub 23", 8},
+            {"Text10", "Label12", "Adulta", 9},
+            {"Text10b", "Label29", "Adulta Honor", series::kAdultaHonor},
+            {"Text11", "Label13", "Entretiempo", series::kEntretiempo},
+            {"Text12", "Label14", "Descanso Alargue", series::kDescansoAlargue},
+            {"Text13", "Label15", "Cambio de lado", series::kCambioDeLado},
+            {"Text14", "Label16", "Tiempo de Juego", series::kAlargue},
+            {"Text15", "Label19", "Segundos del termino", series::kAviso},
         };
         std::vector<DurationField> out;
         for (const Row& r : rows) {
             // The box shows the start-up duration until it is filled.
-            std::string def = kSeriesTable[static_cast<std::size_t>(r.entry - 16)].duration;
-            out.push_back({r.box, r.label, r.caption, r.entry, def, r.entry == 30});
+            std::string def = kSeriesTable[r.slot].duration;
+            out.push_back({r.box, r.label, r.caption, static_cast<int>(series::duration(r.slot)), def,
+                           r.slot == series::kAviso});
         }
         return out;
     }();

@@ -1,5 +1,6 @@
 // Closing the settings window, by its button or by its own close control.
 #include "app/procedures.h"
+#include "app/series_table.h"
 #include "settings/settings.h"
 
 namespace tabrino {
@@ -18,8 +19,11 @@ void rebuildSeriesList(Program& p) {
     Element& tramos = p.form1()["tramos"];
     tramos.clearList();
     tramos.addItem("Serie que jugara?");
-    // The series, then the match phases; entry 14 is the time-out warning.
-    for (std::size_t i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 15, 10, 11, 12, 13}) tramos.addItem(p.tablaseries[i]);
+    // The series, then the match phases; the time-out warning is no entry.
+    using namespace series;
+    const std::size_t order[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, kAdulta, kAdultaHonor,
+                                 kEntretiempo, kDescansoAlargue, kCambioDeLado, kAlargue};
+    for (std::size_t i : order) tramos.addItem(p.tablaseries[i]);
     tramos.setText("Serie que jugara?");
 }
 
@@ -27,7 +31,7 @@ void rebuildSeriesList(Program& p) {
 
 void closeSettings(Program& p, Window& w) {
     if (!storeDurations(p, w)) return;
-    if (p.estadoinicio != "iniciado" && w["Option12"].checked()) remindOfTheKeys(p);
+    if (p.estadoinicio != flag::iniciado && w["Option12"].checked()) remindOfTheKeys(p);
     rebuildSeriesList(p);
 }
 

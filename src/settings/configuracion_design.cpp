@@ -15,33 +15,34 @@ constexpr float kLine = 255;  // one line of text
 constexpr float kRightBoxes = 1740;  // the boxes of the overtime and warning frames
 
 ElementDesign frame(std::string name, Box b, std::string caption, std::string container = {}) {
-    return control(Kind::Frame, std::move(name), b, kSans, kSize, false, std::move(caption), {},
-                   std::move(container));
+    return control(Kind::Frame, std::move(name), b, kSans, kSize, regular, std::move(caption), {},
+        std::move(container));
 }
 
 ElementDesign text(std::string name, std::string frame, float left, float top, std::string caption, float width,
                    Align align = Align::Left) {
-    ElementDesign d = label(std::move(name), {left, top, width, kLine}, kSans, kSize, false, colors::black,
-                            std::move(caption), align);
+    ElementDesign d = label(std::move(name), {left, top, width, kLine}, kSans, kSize, regular, colors::black, std::move(caption),
+        align);
     d.container = std::move(frame);
     return d;
 }
 
 ElementDesign option(std::string name, std::string frame, Box b, std::string caption = {}) {
-    return control(Kind::OptionButton, std::move(name), b, kSans, kSize, false, std::move(caption), {},
-                   std::move(frame));
+    return control(Kind::OptionButton, std::move(name), b, kSans, kSize, regular, std::move(caption), {},
+        std::move(frame));
 }
 
-ElementDesign check(std::string name, std::string frame, Box b, std::string caption, bool ticked = false) {
+ElementDesign check(std::string name, std::string frame, Box b, std::string caption, State state = {}) {
     ElementDesign d =
-        control(Kind::CheckBox, std::move(name), b, kSans, kSize, false, std::move(caption), {}, std::move(frame));
-    d.checked = ticked;
+        control(Kind::CheckBox, std::move(name), b, kSans, kSize, regular, std::move(caption), {}, std::move(frame));
+    applyState(d, std::move(state));
     return d;
 }
 
 ElementDesign box(const DurationField& f, std::string frame, float left, float top) {
     ElementDesign d =
-        control(Kind::TextBox, f.box, {left, top, 735, 285}, kSans, kSize, false, f.defaultText, {}, std::move(frame));
+        control(Kind::TextBox, f.box, {left, top, 735, 285}, kSans, kSize, regular, f.defaultText, {},
+            std::move(frame));
     d.align = Align::Center;
     return d;
 }
@@ -131,10 +132,10 @@ WindowDesign build() {
     e.push_back(option(colours[6].option, "Frame7", {600, 1080, 1455, 315}, "Por defecto"));
 
     e.push_back(text("Label31", "Frame10", 240, 360, "Sonar \"BIP\"", 975));
-    e.push_back(check("Check5", "Frame10", {1320, 360, 1095, kLine}, "Activado", true));
+    e.push_back(check("Check5", "Frame10", {1320, 360, 1095, kLine}, "Activado", {.checked = true}));
 
     e.push_back(
-        control(Kind::Button, "Command1", {4560, 7560, 1575, 615}, kSans, kSize, false, "Actualizar y Cerrar"));
+        control(Kind::Button, "Command1", {4560, 7560, 1575, 615}, kSans, kSize, regular, "Actualizar y Cerrar"));
 
     // Publishing the board to browsers on the venue's network, in the free
     // corner beside the button so the window keeps its size.

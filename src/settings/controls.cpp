@@ -48,21 +48,21 @@ void showOnScreen(Program& p, Window& pub, double leftWithThree, double leftWith
 }  // namespace
 
 void possessionOn(Program& p, Window& w) {
-    p.conposesion = "SI";
+    p.conposesion = flag::SI;
     w["Check1"].setEnabled(true);
     w["Check4"].setEnabled(true);
     w["Check2"].setEnabled(hasExtraScreen(p));
-    showPossessionCount(p, true, p.clonactivo == "SI");
+    showPossessionCount(p, true, p.clonactivo == flag::SI);
 }
 
 void possessionOff(Program& p, Window& w) {
-    p.conposesion = "NO";
+    p.conposesion = flag::NO;
     showPossessionCount(p, false, false);
     for (const char* n : {"Check1", "Check2", "Check4"}) w[n].setEnabled(false);
     // Each clearing runs its own effect: the warnings go off, the big
     // possession window closes.
     for (const char* n : {"Check4", "Check1", "Check2"}) w[n].setChecked(false);
-    p.avisocinco = "no";
+    p.avisocinco = flag::no;
 }
 
 void mirrorBox(Program& p, Window& w) {
@@ -71,15 +71,15 @@ void mirrorBox(Program& p, Window& w) {
         return;
     }
     if (ticked(w, "Check3")) {
-        p.pantallaauxiliar = "SI";
-        p.clonactivo = "SI";
+        p.pantallaauxiliar = flag::SI;
+        p.clonactivo = flag::SI;
         showOnScreen(p, p.win("clontabrino"), p.izquierdapantalla2, p.izquierdapantalla2);
         // The public sees the board as it stands now, not the design's
         // texts until the next change or tick (none comes while stopped).
         refrescaclon(p);
     } else {
-        p.pantallaauxiliar = "NO";
-        p.clonactivo = "NO";
+        p.pantallaauxiliar = flag::NO;
+        p.clonactivo = flag::NO;
         p.unload("clontabrino");
     }
 }
@@ -89,8 +89,8 @@ void possessionWindowBox(Program& p, Window& w) {
         w["Check2"].setChecked(false);
         return;
     }
-    p.tenenciaauxiliar = ticked(w, "Check2") ? "si" : "no";
-    if (p.tenenciaauxiliar != "si") {
+    p.tenenciaauxiliar = ticked(w, "Check2") ? flag::si : flag::no;
+    if (p.tenenciaauxiliar != flag::si) {
         p.unload("tenencia");
         return;
     }
@@ -122,25 +122,25 @@ void wireSettingsControls(Program& p) {
     auto on = [&p](const char* element, std::function<void(Window&)> effect) {
         p.on("configuracion", element, Event::Click, [&p, effect] { effect(p.win("configuracion")); });
     };
-    on("Option1", [&p](Window&) { p.conalargue = "SI"; });
+    on("Option1", [&p](Window&) { p.conalargue = flag::SI; });
     on("Option2", [&p](Window& w) {
-        p.conalargue = "NO";
+        p.conalargue = flag::NO;
         w["Option4"].setChecked(true);  // no shoot-out without overtime
     });
     on("Option3", [&p](Window& w) {
-        p.conpenales = "SI";
+        p.conpenales = flag::SI;
         w["Option1"].setChecked(true);  // a shoot-out comes after overtime
     });
-    on("Option4", [&p](Window&) { p.conpenales = "NO"; });
+    on("Option4", [&p](Window&) { p.conpenales = flag::NO; });
     for (const ClockColour& c : clockColours()) {
         std::string stored = c.stored;
         on(c.option.c_str(), [&p, stored](Window&) { p.colorreloj = stored; });
     }
     on("Option12", [&p](Window& w) { possessionOn(p, w); });
     on("Option13", [&p](Window& w) { possessionOff(p, w); });
-    on("Check1", [&p](Window& w) { p.avisocinco = ticked(w, "Check1") ? "si" : "no"; });
-    on("Check4", [&p](Window& w) { p.avisocero = ticked(w, "Check4") ? "si" : "no"; });
-    on("Check5", [&p](Window& w) { p.sonarbip = ticked(w, "Check5") ? "SI" : "NO"; });
+    on("Check1", [&p](Window& w) { p.avisocinco = ticked(w, "Check1") ? flag::si : flag::no; });
+    on("Check4", [&p](Window& w) { p.avisocero = ticked(w, "Check4") ? flag::si : flag::no; });
+    on("Check5", [&p](Window& w) { p.sonarbip = ticked(w, "Check5") ? flag::SI : flag::NO; });
     on("Check3", [&p](Window& w) { mirrorBox(p, w); });
     on("Check2", [&p](Window& w) { possessionWindowBox(p, w); });
     on("Check6", [&p](Window& w) { feedBox(p, w); });

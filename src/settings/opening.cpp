@@ -49,17 +49,17 @@ void fillSettings(Program& p, Window& w) {
     w["Check3"].setEnabled(extraScreen);
     w["Check2"].setEnabled(extraScreen);
 
-    w["Check3"].setChecked(p.pantallaauxiliar == "SI");
-    w["Check2"].setChecked(p.tenenciaauxiliar == "si");
-    w["Check5"].setChecked(p.sonarbip == "SI");
+    w["Check3"].setChecked(p.pantallaauxiliar == flag::SI);
+    w["Check2"].setChecked(p.tenenciaauxiliar == flag::si);
+    w["Check5"].setChecked(p.sonarbip == flag::SI);
 
-    w[p.conalargue == "SI" ? "Option1" : "Option2"].setChecked(true);
-    w[p.conpenales == "SI" ? "Option3" : "Option4"].setChecked(true);
+    w[p.conalargue == flag::SI ? "Option1" : "Option2"].setChecked(true);
+    w[p.conpenales == flag::SI ? "Option3" : "Option4"].setChecked(true);
 
     for (const DurationField& f : durationFields())
         w[f.box].setText(twoDigits(p.tablaseries[static_cast<std::size_t>(f.entry)]));
 
-    w[p.conposesion == "SI" ? "Option12" : "Option13"].setChecked(true);
+    w[p.conposesion == flag::SI ? "Option12" : "Option13"].setChecked(true);
 
     const ClockColour* chosen = nullptr;
     for (const ClockColour& c : clockColours())
@@ -77,8 +77,8 @@ void fillSettings(Program& p, Window& w) {
     // setChecked runs its effect only on a change: show the addresses of a
     // feed already running (started from the command line) as well.
     feedBox(p, w);
-    w["Check1"].setChecked(p.avisocinco != "no");
-    w["Check4"].setChecked(p.avisocero != "no");
+    w["Check1"].setChecked(p.avisocinco != flag::no);
+    w["Check4"].setChecked(p.avisocero != flag::no);
 }
 
 }  // namespace tabrino

@@ -8,7 +8,7 @@ void wireSettings(Program& p) {
     // The settings image: a click while the period has not started, a
     // double click at any time.
     p.on("Form1", "config", Event::Click, [&p] {
-        if (p.estadoinicio != "iniciado") openSettings(p);
+        if (p.estadoinicio != flag::iniciado) openSettings(p);
     });
     p.on("Form1", "config", Event::DblClick, [&p] { openSettings(p); });
 

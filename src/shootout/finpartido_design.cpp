@@ -10,7 +10,6 @@ namespace {
 using namespace rows;
 constexpr const char* kImpact = "Impact";
 constexpr Align C = Align::Center;
-constexpr bool hidden = false;
 
 // The heading runs to the right edge of the canvas: left-aligned, it starts
 // where it was drawn, but a substitute for Impact a little wider than the
@@ -23,14 +22,16 @@ WindowDesign build(const char* name, Box ganador1, bool publicWindow) {
     w.title = "Partido finalizado";
     w.publicWindow = publicWindow;
     w.elements = {
-        label("fin", kHeading, kImpact, 110.25f, true, colors::green, "PARTIDO FINALIZADO", Align::Left),
-        label("ganador1", ganador1, kImpact, 150, false, colors::cyan, "GANADOR", C, hidden),
-        label("ganador2", {2400, 6600, 14415, 3495}, kImpact, 150, false, colors::yellow, "", C, hidden),
-        label("empate", {3480, 6240, 12375, 4335}, kImpact, 150, true, colors::yellow, "EMPATE", C, hidden),
+        label("fin", kHeading, kImpact, 110.25f, bold, colors::green, "PARTIDO FINALIZADO", Align::Left),
+        label("ganador1", ganador1, kImpact, 150, regular, colors::cyan, "GANADOR", C, {.visible = false}),
+        label("ganador2", {2400, 6600, 14415, 3495}, kImpact, 150, regular, colors::yellow, "", C,
+            {.visible = false}),
+        label("empate", {3480, 6240, 12375, 4335}, kImpact, 150, bold, colors::yellow, "EMPATE", C,
+            {.visible = false}),
     };
     w.frontToBack = {"ganador2", "empate", "ganador1", "fin"};
     if (!publicWindow) {
-        w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", true, true, "Cerrar"));
+        w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", {.tooltip = "Cerrar"}));
         w.frontToBack.insert(w.frontToBack.begin(), "finmiuto");
     }
     return w;

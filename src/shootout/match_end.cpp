@@ -28,7 +28,7 @@ void Timer2_Timer(Program& p) {
     p.timer2.setEnabled(false);
     p.contadortimer2 = 0;
     p.win("finpartido").show();
-    if (p.pantallaauxiliar == "SI") p.win("clonfinpartido").show();
+    if (p.pantallaauxiliar == flag::SI) p.win("clonfinpartido").show();
 }
 
 // However the operator's screen is closed, the public one goes with it, its
@@ -47,7 +47,7 @@ void llenaFinPartido(Program& p) {
     const std::string& local = f["gollocal"].text();
     const std::string& visita = f["golvisita"].text();
     const bool drawn = local == visita;
-    if (drawn && p.conpenales == "SI") {
+    if (drawn && p.conpenales == flag::SI) {
         f["leyendapenal"].setVisible(true);
         return;
     }

@@ -35,25 +35,27 @@ WindowDesign buildPenales() {
     w.name = "penales";
     w.title = "Definicion a penales";
     w.elements = {
-        label("fin", {kHeadingLeft, 720, kHeadingWidth, 2775}, kImpact, 99.75f, true, green, "DEFINICION A PENALES", Align::Left),
+        label("fin", {kHeadingLeft, 720, kHeadingWidth, 2775}, kImpact, 99.75f, bold, green, "DEFINICION A PENALES",
+            Align::Left),
         picture("Image1", {120, 5520, 18840, 4440}, "score_bar"),
     };
     for (const PenaltyShot& s : kShots) w.elements.push_back(mark(s.mark, s.left, s.top));
-    w.elements.push_back(label("equipopenall", {600, 7800, 5775, 1215}, kImpact, 54.75f, true, white, "", C));
-    w.elements.push_back(label("equipopenalv", {12960, 7800, 5535, 1215}, kImpact, 54.75f, true, white, "", C));
-    w.elements.push_back(label("tabrinogollocal", {6960, 7320, 1575, 1815}, kImpact, 80.25f, true, white, "0", C));
-    w.elements.push_back(label("tabrinogolvisita", {10800, 7320, 1575, 1815}, kImpact, 80.25f, true, white, "0", C));
+    w.elements.push_back(label("equipopenall", {600, 7800, 5775, 1215}, kImpact, 54.75f, bold, white, "", C));
+    w.elements.push_back(label("equipopenalv", {12960, 7800, 5535, 1215}, kImpact, 54.75f, bold, white, "", C));
+    w.elements.push_back(label("tabrinogollocal", {6960, 7320, 1575, 1815}, kImpact, 80.25f, bold, white, "0", C));
+    w.elements.push_back(label("tabrinogolvisita", {10800, 7320, 1575, 1815}, kImpact, 80.25f, bold, white, "0", C));
     for (const PenaltyShot& s : kShots) {
         const float g = kGoalMissSize, b = kBlankSize;
         w.elements.push_back(picture(s.goal.name, {s.goal.left, s.goal.top, g, g}, "tick"));
         w.elements.push_back(picture(s.miss.name, {s.miss.left, s.miss.top, g, g}, "cross"));
         w.elements.push_back(
-            picture(s.blank.name, {s.blank.left, s.blank.top, b, b}, "minus", true, true, "Dejar en blanco"));
+            picture(s.blank.name, {s.blank.left, s.blank.top, b, b}, "minus", {.tooltip = "Dejar en blanco"}));
     }
-    w.elements.push_back(picture("Image22", {9000, 9600, 1395, 1095}, "horn", true, true, "Bocina"));
+    w.elements.push_back(picture("Image22", {9000, 9600, 1395, 1095}, "horn", {.tooltip = "Bocina"}));
     w.elements.push_back(
-        picture("resetpenal", {9120, 7680, 975, 975}, "reset_orange", false, true, "Restablecer Valores"));
-    w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", true, true, "Cerrar"));
+        picture("resetpenal", {9120, 7680, 975, 975}, "reset_orange",
+            {.visible = false, .tooltip = "Restablecer Valores"}));
+    w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", {.tooltip = "Cerrar"}));
 
     // Every button lies in front of the texts, the marks and the score bar.
     w.frontToBack = {"finmiuto", "resetpenal", "Image22"};
@@ -69,16 +71,17 @@ WindowDesign buildClonpenales() {
     w.title = "Definicion a penales";
     w.publicWindow = true;
     w.elements = {
-        label("fin", {kHeadingLeft, 600, kHeadingWidth, 2775}, kImpact, 99.75f, true, green, "DEFINICION A PENALES", Align::Left),
+        label("fin", {kHeadingLeft, 600, kHeadingWidth, 2775}, kImpact, 99.75f, bold, green, "DEFINICION A PENALES",
+            Align::Left),
         picture("Image1", {120, 5640, 18720, 3720}, "score_bar"),
     };
     for (const PenaltyShot& s : kShots) w.elements.push_back(mark(s.mark, s.publicLeft, kPublicMarkTop));
     // The names are as tall as on the operator board: a 975-twip box clips
     // the round bottoms of letters such as O and C at this size.
-    w.elements.push_back(label("equipopenall", {600, 7560, 5655, 1215}, kImpact, 50.25f, true, white, "", C));
-    w.elements.push_back(label("equipopenalv", {12840, 7560, 5535, 1215}, kImpact, 50.25f, true, white, "", C));
-    w.elements.push_back(label("tabrinogollocal", {6840, 6960, 1575, 1815}, kImpact, 80.25f, true, white, "0", C));
-    w.elements.push_back(label("tabrinogolvisita", {10920, 6960, 1455, 1815}, kImpact, 80.25f, true, white, "0", C));
+    w.elements.push_back(label("equipopenall", {600, 7560, 5655, 1215}, kImpact, 50.25f, bold, white, "", C));
+    w.elements.push_back(label("equipopenalv", {12840, 7560, 5535, 1215}, kImpact, 50.25f, bold, white, "", C));
+    w.elements.push_back(label("tabrinogollocal", {6840, 6960, 1575, 1815}, kImpact, 80.25f, bold, white, "0", C));
+    w.elements.push_back(label("tabrinogolvisita", {10920, 6960, 1455, 1815}, kImpact, 80.25f, bold, white, "0", C));
     addFrontToBackOfBoard(w);
     return w;
 }

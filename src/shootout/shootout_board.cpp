@@ -17,15 +17,16 @@ void paint(Element& mark, Rgb c) {
     mark.setBorder(c);
 }
 
-std::int16_t& goalsOf(Program& p, Side s) { return s == Side::Local ? p.golespenallocal : p.golespenalvisita; }
+std::int16_t& goalsOf(Program& p, Side s) { return p.*teamSide(s).shootout.goals; }
 
 Window& board(Program& p) { return p.win("penales"); }
 Window& publicBoard(Program& p) { return p.win("clonpenales"); }
 
 void showCount(Program& p, Side s) {
     const std::string text = numberText(goalsOf(p, s));
-    board(p)[countField(s)].setText(text);
-    publicBoard(p)[countField(s)].setText(text);
+    const char* count = teamSide(s).shootout.count;
+    board(p)[count].setText(text);
+    publicBoard(p)[count].setText(text);
 }
 
 void paintOnBothBoards(Program& p, const PenaltyShot& s, Rgb c) {
@@ -96,7 +97,7 @@ void leyendapenal_Click(Program& p) {
         (*w)["equipopenalv"].setText(f["equipovisita"].text());
     }
     b.show();
-    if (p.pantallaauxiliar == "SI") pub.show();
+    if (p.pantallaauxiliar == flag::SI) pub.show();
 }
 
 void resetpenal_Click(Program& p) {
@@ -113,9 +114,9 @@ void wirePenales(Program& p) {
     p.onWindow("penales", WindowEvent::Load, [&p] { penales_Load(p); });
     p.onWindow("penales", WindowEvent::Unload, [&p] { penales_Unload(p); });
     for (const PenaltyShot& s : kShots) {
-        p.on("penales", s.goal.name, Event::Click, [&p, &s] { golPenal(p, s); });
-        p.on("penales", s.miss.name, Event::Click, [&p, &s] { erradoPenal(p, s); });
-        p.on("penales", s.blank.name, Event::Click, [&p, &s] { blancoPenal(p, s); });
+        p.handle("penales", s.goal.handler, [&p, &s] { golPenal(p, s); });
+        p.handle("penales", s.miss.handler, [&p, &s] { erradoPenal(p, s); });
+        p.handle("penales", s.blank.handler, [&p, &s] { blancoPenal(p, s); });
     }
     p.handle("penales", "resetpenal_Click", [&p] { resetpenal_Click(p); });
     p.handle("penales", "Image22_Click", [&p] { p.play(Cue::Final); });

@@ -1,30 +1,12 @@
 // The running game clock through the program object, with fake services.
 #include <gtest/gtest.h>
 
-#include "app/program.h"
-#include "platform/fake/drive.h"
-#include "platform/fake/fakes.h"
+#include "support/started_program.h"
 
 namespace tabrino {
 namespace {
 
-struct Match : ::testing::Test {
-    FakeServices fake;
-    Program p{fake.services()};
-    Window* f = nullptr;
-    void SetUp() override {
-        p.setStrict(true);
-        p.start();
-        f = &p.form1();
-    }
-    void click(const char* name) {
-        clickCentre(p, *f, name);
-    }
-    void wait(int seconds) {
-        passSeconds(p, fake.clock, seconds);
-    }
-    std::string clock() { return (*f)["a"].text() + ":" + (*f)["b"].text(); }
-};
+using Match = test::StartedTest;
 
 TEST_F(Match, StartUpState) {
     EXPECT_TRUE(f->shown());

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/program.h"
-#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
+#include "script/drive.h"
 
 namespace tabrino {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "app/program.h"
 #include "app/window_catalog.h"
-#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
+#include "script/drive.h"
 
 namespace tabrino {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/procedures.h"
-#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
+#include "script/drive.h"
 
 namespace tabrino::test {
 

@@ -156,14 +156,14 @@ TEST(Scaling, ElementKinds) {
     WindowDesign d;
     d.name = "sample";
     d.elements = {
-        label("caption", {100, 200, 300, 400}, "Impact", 20, false, colors::white, "x"),
+        label("caption", {100, 200, 300, 400}, "Impact", 20, regular, colors::white, "x"),
         picture("icon", {10, 20, 30, 40}, "cross"),
         shape("box", {1000, 1000, 600, 300}, colors::red, colors::white),
-        control(Kind::Button, "go", {2000, 2000, 400, 300}, "MS Sans Serif", 10, true, "+"),
-        control(Kind::TextBox, "minutes", {3000, 3000, 500, 300}, "MS Sans Serif", 8, false, "25"),
-        control(Kind::ComboBox, "list", {4000, 4000, 3000, 420}, "MS Sans Serif", 12, false, "a"),
-        control(Kind::Frame, "group", {5000, 5000, 2000, 2000}, "MS Sans Serif", 8, false, "Frame"),
-        control(Kind::CheckBox, "inside", {100, 100, 800, 200}, "MS Sans Serif", 8, false, "on", {}, "group"),
+        control(Kind::Button, "go", {2000, 2000, 400, 300}, "MS Sans Serif", 10, bold, "+"),
+        control(Kind::TextBox, "minutes", {3000, 3000, 500, 300}, "MS Sans Serif", 8, regular, "25"),
+        control(Kind::ComboBox, "list", {4000, 4000, 3000, 420}, "MS Sans Serif", 12, regular, "a"),
+        control(Kind::Frame, "group", {5000, 5000, 2000, 2000}, "MS Sans Serif", 8, regular, "Frame"),
+        control(Kind::CheckBox, "inside", {100, 100, 800, 200}, "MS Sans Serif", 8, regular, "on", {}, "group"),
     };
     Window w{d, nullptr};
     scaleElements(w, {2, 0.5f});

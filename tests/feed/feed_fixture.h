@@ -11,7 +11,7 @@
 
 #include "app/program.h"
 #include "headless_browser.h"
-#include "platform/fake/drive.h"
+#include "script/drive.h"
 #include "platform/fake/fakes.h"
 #include "qt/feed_server.h"
 #include "qt/timer_driver.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "feed/public_state.h"
-#include "platform/fake/drive.h"
+#include "script/drive.h"
 #include "platform/fake/fakes.h"
 
 namespace tabrino {

@@ -28,14 +28,14 @@ WindowDesign controlsDesign() {
     d.background = 0xC0C0C0;
     const char* sans = "MS Sans Serif";
     d.elements = {
-        control(Kind::Frame, "Frame1", {300, 300, 3000, 2400}, sans, 8.25f, false, "Opciones"),
-        control(Kind::OptionButton, "Option1", {150, 300, 1200, 255}, sans, 8.25f, false, "SI", {}, "Frame1"),
-        control(Kind::OptionButton, "Option2", {150, 600, 1200, 255}, sans, 8.25f, false, "NO", {}, "Frame1"),
-        label("Label1", {150, 1000, 2500, 400}, "Impact", 14, false, colors::black, "Dentro", Align::Left),
+        control(Kind::Frame, "Frame1", {300, 300, 3000, 2400}, sans, 8.25f, regular, "Opciones"),
+        control(Kind::OptionButton, "Option1", {150, 300, 1200, 255}, sans, 8.25f, regular, "SI", {}, "Frame1"),
+        control(Kind::OptionButton, "Option2", {150, 600, 1200, 255}, sans, 8.25f, regular, "NO", {}, "Frame1"),
+        label("Label1", {150, 1000, 2500, 400}, "Impact", 14, regular, colors::black, "Dentro", Align::Left),
         shape("Shape1", {150, 1600, 600, 600}, 0xFF0000, colors::black, "Frame1"),
-        control(Kind::CheckBox, "Check1", {3600, 300, 2000, 255}, sans, 8.25f, false, "Bip"),
-        control(Kind::TextBox, "Text1", {3600, 900, 735, 285}, sans, 8.25f, false, "12"),
-        control(Kind::TextBox, "Text2", {3600, 1500, 735, 285}, sans, 8.25f, false, "15"),
+        control(Kind::CheckBox, "Check1", {3600, 300, 2000, 255}, sans, 8.25f, regular, "Bip"),
+        control(Kind::TextBox, "Text1", {3600, 900, 735, 285}, sans, 8.25f, regular, "12"),
+        control(Kind::TextBox, "Text2", {3600, 1500, 735, 285}, sans, 8.25f, regular, "15"),
     };
     d.elements[3].container = "Frame1";
     d.elements[1].checked = true;

@@ -12,10 +12,10 @@
 #include <memory>
 
 #include "app/program.h"
-#include "platform/fake/drive.h"
 #include "platform/fake/fakes.h"
 #include "qt/shell.h"
 #include "qt/window_view.h"
+#include "script/drive.h"
 
 namespace tabrino::qt::test {
 

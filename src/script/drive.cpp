@@ -1,4 +1,4 @@
-#include "platform/fake/drive.h"
+#include "script/drive.h"
 
 namespace tabrino {
 
