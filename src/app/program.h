@@ -102,6 +102,11 @@ public:
     std::string inputBox(const std::string& prompt, const std::string& title, const std::string& def = "");
 
     void addListener(ProgramListener* l) { listeners_.push_back(l); }
+    // A listener that lives and dies with the program.
+    void own(std::unique_ptr<ProgramListener> l) {
+        listeners_.push_back(l.get());
+        owned_.push_back(std::move(l));
+    }
     void removeListener(ProgramListener* l);
 
     // A handler that throws is a bug. Strict mode (tests) lets it through;
@@ -133,6 +138,7 @@ private:
     std::map<std::pair<std::string, int>, Handler> windowHandlers_;
     std::map<std::string, Handler> timerHandlers_;
     std::vector<ProgramListener*> listeners_;
+    std::vector<std::unique_ptr<ProgramListener>> owned_;
     Element* focus_ = nullptr;
     int depth_ = 0;
     bool runningTimers_ = false;

@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "report/icon.h"
 
 namespace tabrino {
 
@@ -10,6 +11,7 @@ void wireAll(Program& p) {
     wireDisplay(p);
     wireSettings(p);
     wireShootout(p);
+    wireReportIcon(p);
 }
 
 }  // namespace tabrino

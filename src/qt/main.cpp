@@ -1,10 +1,14 @@
 // Tabrino de Hockey: the scoreboard on the desktop's screens.
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdio>
 
 #include "app/program.h"
 #include "qt/display_check.h"
 #include "qt/qt_services.h"
+#include "qt/report_window.h"
+#include "record/file_storage.h"
+#include "record/recorder.h"
 #include "qt/shell.h"
 
 int main(int argc, char** argv) {
@@ -22,7 +26,24 @@ int main(int argc, char** argv) {
     tabrino::qt::QtServices services(folder);
     tabrino::Program program{services.services()};
     tabrino::qt::Shell shell(program, folder);
+    // The match record, where the user's application data goes, and the
+    // report read back from it.
+    tabrino::record::FileStorage storage(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    tabrino::qt::ReportLink report(program, [&storage](std::string& why) -> std::optional<std::string> {
+        storage.flush();  // every entry asked for is in the file
+        std::string bytes;
+        switch (storage.read(bytes)) {
+            case tabrino::RecordStorage::Read::Ok: return bytes;
+            case tabrino::RecordStorage::Read::None: return std::string();
+            case tabrino::RecordStorage::Read::Failed: break;
+        }
+        why = "no se pudo abrir " + storage.path();
+        return std::nullopt;
+    });
     program.start();
     if (program.exited()) return 0;  // a second copy, refused
+    tabrino::record::Recorder recorder(program, storage);
+    recorder.begin();
     return QApplication::exec();
 }
