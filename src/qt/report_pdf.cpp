@@ -112,6 +112,23 @@ public:
         for (const Row& r : rows) draw(r.cells, false, r.grey, r.bold);
     }
 
+    // Bold captions over parts of the next table: the first text over the
+    // first width, the second over the last (widths relative, as in table()).
+    void band(const QStringList& texts, const std::vector<qreal>& widths) {
+        need(2 * kRow);
+        qreal total = 0;
+        for (qreal w : widths) total += w;
+        p_.setFont(font(9, true));
+        p_.setPen(Qt::black);
+        const QFontMetricsF fm(p_.font());
+        const qreal first = widths.front() / total * width_, last = widths.back() / total * width_;
+        p_.drawText(QRectF(3, y_, first - 6, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                    fm.elidedText(texts.value(0), Qt::ElideRight, first - 6));
+        p_.drawText(QRectF(width_ - last + 3, y_, last - 6, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                    fm.elidedText(texts.value(1), Qt::ElideRight, last - 6));
+        y_ += kRow;
+    }
+
     void note(const QString& text) {
         need(kRow);
         p_.setFont(font(8.5));
@@ -142,7 +159,10 @@ private:
     int pages_ = 1;
 };
 
-QString sideName(const Match& m, Side s) { return q(s == Side::Local ? m.home : m.away); }
+QString sideName(const Match& m, Side s) {
+    if (s == Side::None) return {};
+    return q(s == Side::Local ? m.home : m.away);
+}
 
 // The largest size up to `pt` at which `text` fits `width` on at most two lines.
 QFont fitted(const QString& text, qreal width, qreal pt, bool bold) {
@@ -220,7 +240,7 @@ void periods(Sheet& s, const Match& m) {
                       pair(l.timeOuts, v.timeOuts)}};
     total.bold = true;
     rows.push_back(total);
-    s.table({17, 13, 14, 8, 8, 8, 8, 8, 10},
+    s.table({14, 13, 16, 8, 8, 8, 8, 8, 13},
             {QStringLiteral("Periodo"), QStringLiteral("Horario"), QStringLiteral("Reloj"), QStringLiteral("Goles"),
              QStringLiteral("Faltas"), QStringLiteral("Libres"), QStringLiteral("Azules"), QStringLiteral("Rojas"),
              QStringLiteral("T. muertos")},
@@ -256,9 +276,12 @@ void goals(Sheet& s, const Match& m) {
         return;
     }
     const Qt::Alignment C = Qt::AlignHCenter;
-    s.table({7, 12, 9, 12, 4, 7, 12, 9, 12},
-            {QStringLiteral("Min."), sideName(m, Side::Local), QStringLiteral("Reloj"), QStringLiteral("Marcador"), "",
-             QStringLiteral("Min."), sideName(m, Side::Visita), QStringLiteral("Reloj"), QStringLiteral("Marcador")},
+    // Each side's name over its half of the table.
+    const std::vector<qreal> widths = {7, 14, 9, 12, 4, 7, 14, 9, 12};
+    s.band({sideName(m, Side::Local), sideName(m, Side::Visita)}, {42, 4, 54});
+    s.table(widths,
+            {QStringLiteral("Min."), QStringLiteral("Periodo"), QStringLiteral("Reloj"), QStringLiteral("Marcador"), "",
+             QStringLiteral("Min."), QStringLiteral("Periodo"), QStringLiteral("Reloj"), QStringLiteral("Marcador")},
             rows, {C, Qt::AlignLeft, C, C, C, C, Qt::AlignLeft, C, C});
 }
 
@@ -278,7 +301,7 @@ void eventTable(Sheet& s, const Match& m, const QString& title, const std::funct
         return;
     }
     const Qt::Alignment C = Qt::AlignHCenter;
-    s.table({6, 12, 8, 24, 22, 28},
+    s.table({6, 11, 7, 29, 20, 27},
             {QStringLiteral("Min."), QStringLiteral("Periodo"), QStringLiteral("Reloj"), QStringLiteral("Equipo"),
              QStringLiteral("Evento"), QStringLiteral("Detalle")},
             rows, {C, Qt::AlignLeft, C, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft});

@@ -50,6 +50,7 @@ QTableWidget* makeTable(const QStringList& headers, QWidget* parent) {
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setAlternatingRowColors(true);
     t->setWordWrap(false);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     return t;
 }
 
@@ -316,8 +317,8 @@ void ReportWindow::askWhere(const QString& suffix) {
 }
 
 ReportLink::ReportLink(Program& p, ReportWindow::RecordReader readRecord) : read_(std::move(readRecord)) {
-    p.on("Form1", kReportIcon, Event::Click, [this] { open(); });
-    p.on("finpartido", kReportButton, Event::Click, [this] { open(); });
+    p.on("Form1", kReportIcon, tabrino::Event::Click, [this] { open(); });
+    p.on("finpartido", kReportButton, tabrino::Event::Click, [this] { open(); });
 }
 
 ReportLink::~ReportLink() { delete window_.data(); }

@@ -227,9 +227,12 @@ private:
     void clockCorrections() {
         if (!changed("Form1.a.text") && !changed("Form1.b.text")) return;
         const std::string from = clockOf(before_), to = clockOf(st_);
+        // Setting the time before the period's clock first runs is no correction.
+        const bool ran = !phaseStartClock_.empty();
         if (action_ == "Form1.Command1.Click" || action_ == "Form1.Command2.Click" ||
             action_ == "Form1.Command3.Click" || action_ == "Form1.Command4.Click")
-            add(ms_, Kind::ClockSet, Side::None, "Reloj corregido", from + " → " + to, to, true);
+            add(ms_, Kind::ClockSet, Side::None, ran ? "Reloj corregido" : "Reloj ajustado", from + " → " + to, to,
+                ran);
         else if (action_ == "Form1.Image2.Click")
             add(ms_, Kind::ClockZero, Side::None, "Reloj a cero", "estaba en " + from, to, true);
     }
