@@ -220,17 +220,16 @@ void periods(Sheet& s, const Match& m) {
     std::vector<Sheet::Row> rows;
     const Qt::Alignment C = Qt::AlignHCenter;
     for (const report::Phase& ph : m.phases) {
-        const QString from = ph.beginMs ? q(report::localTime(ph.beginMs)) : QStringLiteral("—");
-        const QString to = ph.endMs ? q(report::localTime(ph.endMs)) : QStringLiteral("—");
+        const QString hours = phaseHours(ph);
         const QString clock = ph.startClock.empty() ? QString()
                                                     : q(ph.startClock) + QStringLiteral(" → ") +
                                                           (ph.endClock.empty() ? QStringLiteral("…") : q(ph.endClock));
         if (ph.isBreak) {
-            rows.push_back({{q(ph.title), from + QStringLiteral("–") + to, clock, "", "", "", "", "", ""}, true});
+            rows.push_back({{q(ph.title), hours, clock, "", "", "", "", "", ""}, true});
             continue;
         }
         const auto l = report::countsOf(m, ph.name, Side::Local), v = report::countsOf(m, ph.name, Side::Visita);
-        rows.push_back({{q(ph.title), from + QStringLiteral("–") + to, clock, pair(l.goals, v.goals),
+        rows.push_back({{q(ph.title), hours, clock, pair(l.goals, v.goals),
                          pair(l.fouls, v.fouls), pair(l.freeHits, v.freeHits), pair(l.blue, v.blue), pair(l.red, v.red),
                          pair(l.timeOuts, v.timeOuts)}});
     }
@@ -327,6 +326,12 @@ bool isKind(const Event& e, std::initializer_list<Kind> ks) {
 }
 
 }  // namespace
+
+QString phaseHours(const report::Phase& ph) {
+    if (!ph.beginMs) return QStringLiteral("—");
+    const QString from = q(report::localTime(ph.beginMs));
+    return ph.endMs ? from + QStringLiteral("–") + q(report::localTime(ph.endMs)) : QStringLiteral("desde ") + from;
+}
 
 int writeReportPdf(const Match& m, QIODevice& device) {
     QPdfWriter writer(&device);

@@ -11,6 +11,10 @@ class QIODevice;
 
 namespace tabrino::qt {
 
+// When a period or break was played: "18:00–18:27", "desde 18:30" while
+// it goes on, "—" before it has begun.
+QString phaseHours(const report::Phase& ph);
+
 // Writes the PDF to `device` (open for writing). Returns the number of
 // pages, 0 when painting could not start.
 int writeReportPdf(const report::Match& m, QIODevice& device);

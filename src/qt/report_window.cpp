@@ -199,8 +199,7 @@ void ReportWindow::fill() {
         }
     };
     for (const report::Phase& ph : m.phases) {
-        const QString hours = (ph.beginMs ? q(report::localTime(ph.beginMs)) : QStringLiteral("—")) +
-                              QStringLiteral("–") + (ph.endMs ? q(report::localTime(ph.endMs)) : QStringLiteral("—"));
+        const QString hours = phaseHours(ph);
         const QString clock = ph.startClock.empty() ? QString()
                                                     : q(ph.startClock) + QStringLiteral(" → ") +
                                                           (ph.endClock.empty() ? QStringLiteral("…") : q(ph.endClock));
