@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 #include <map>
+#include <unordered_map>
 
 #include "app/text.h"
 
@@ -98,11 +99,11 @@ public:
         }
         if (e.kind != "accion") return;
 
-        before_ = st_;
-        changed_.clear();
+        // Only what the entry changed has another value before it.
+        before_.clear();
         for (const auto& c : e.changes) {
+            before_[c.key] = c.before;
             st_[c.key] = c.after;
-            changed_[c.key] = true;
         }
         action_ = e.action;
         ms_ = e.wallMs;
@@ -110,14 +111,14 @@ public:
         // A tick's moment is the second it has just counted; an operator's
         // is the reading when he acted.
         reading_ = tick ? get(st_, "var.relojperiodo") : e.clock;
-        if (reading_.empty() || reading_ == ":") reading_ = clockOf(before_);
+        if (reading_.empty() || reading_ == ":") reading_ = was("Form1.a.text") + ":" + was("Form1.b.text");
 
         if (action_ == kReset) {
             // The match it closes keeps its own final score and names.
             Event& ev = add(ms_, Kind::MatchReset, Side::None, "Partido restablecido", "el tablero vuelve a cero",
                             reading_, true);
-            ev.home = m().homeGoals = num(before_, "Form1.gollocal.text");
-            ev.away = m().awayGoals = num(before_, "Form1.golvisita.text");
+            ev.home = m().homeGoals = numWas("Form1.gollocal.text");
+            ev.away = m().awayGoals = numWas("Form1.golvisita.text");
             closeMatch();
             newMatch();
             syncNames();
@@ -149,7 +150,12 @@ private:
     Match& m() { return matches.back(); }
     Phase& phase() { return m().phases.back(); }
 
-    bool changed(const std::string& key) const { return changed_.count(key) > 0; }
+    bool changed(const std::string& key) const { return before_.count(key) > 0; }
+    std::string was(const std::string& key) const {
+        auto it = before_.find(key);
+        return it == before_.end() ? get(st_, key) : it->second;
+    }
+    int numWas(const std::string& key) const { return static_cast<int>(numericValue(was(key))); }
 
     void newMatch() {
         matches.emplace_back();
@@ -226,7 +232,7 @@ private:
 
     void clockCorrections() {
         if (!changed("Form1.a.text") && !changed("Form1.b.text")) return;
-        const std::string from = clockOf(before_), to = clockOf(st_);
+        const std::string from = was("Form1.a.text") + ":" + was("Form1.b.text"), to = clockOf(st_);
         // Setting the time before the period's clock first runs is no correction.
         const bool ran = !phaseStartClock_.empty();
         if (action_ == "Form1.Command1.Click" || action_ == "Form1.Command2.Click" ||
@@ -239,15 +245,15 @@ private:
 
     void goals(const SideKeys& s) {
         if (!changed(s.score)) return;
-        const int d = num(st_, s.score) - num(before_, s.score);
+        const int d = num(st_, s.score) - numWas(s.score);
         for (int i = 0; i < d; ++i) add(Kind::Goal, s.side, "Gol");
         for (int i = 0; i > d; --i) add(Kind::GoalOff, s.side, "Gol anulado", "", true);
     }
 
     void fouls(const SideKeys& s) {
         const int idx = s.side == Side::Local ? 0 : 1;
-        const bool freeHit = changed(s.freeHits) && num(st_, s.freeHits) > num(before_, s.freeHits);
-        const int d = num(st_, s.fouls) - num(before_, s.fouls);
+        const bool freeHit = changed(s.freeHits) && num(st_, s.freeHits) > numWas(s.freeHits);
+        const int d = num(st_, s.fouls) - numWas(s.fouls);
         if (freeHit) {
             // The foul that reaches the limit puts the count back to 0.
             ++fouls_[idx];
@@ -279,7 +285,7 @@ private:
         } const kinds[2] = {{s.blue, Kind::BlueCard, "Tarjeta azul"}, {s.red, Kind::RedCard, "Tarjeta roja"}};
         for (const auto& k : kinds) {
             if (!changed(k.key)) continue;
-            const int d = num(st_, k.key) - num(before_, k.key);
+            const int d = num(st_, k.key) - numWas(k.key);
             if (d > 0) add(k.kind, s.side, k.text, suspensionOf(s));
             if (d < 0) add(Kind::CardOff, s.side, std::string(k.text) + " anulada", "", true);
         }
@@ -288,10 +294,10 @@ private:
     void suspensions(const SideKeys& s, bool tick) {
         int cleared = 0;
         for (int i = 0; i < 2; ++i) {
-            if (!changed(s.slotVar[i]) || get(before_, s.slotVar[i]) != "activo" || get(st_, s.slotVar[i]) == "activo")
+            if (!changed(s.slotVar[i]) || was(s.slotVar[i]) != "activo" || get(st_, s.slotVar[i]) == "activo")
                 continue;
             const std::string player = "jugador " + std::to_string(i + 1);
-            const std::string left = get(before_, s.slotClock[i][0]) + ":" + get(before_, s.slotClock[i][1]);
+            const std::string left = was(s.slotClock[i][0]) + ":" + was(s.slotClock[i][1]);
             const std::string now = get(st_, s.slotClock[i][0]) + ":" + get(st_, s.slotClock[i][1]);
             if (tick && now == "00:00")
                 add(Kind::SuspensionOver, s.side, "Fin de castigo", player + ", cumplido");
@@ -307,7 +313,7 @@ private:
                 std::to_string(cleared) + (cleared == 1 ? " jugador" : " jugadores"), true);
     }
 
-    int timeOutsTaken(const SideKeys& s) const { return num(st_, s.timeOuts) - num(before_, s.timeOuts); }
+    int timeOutsTaken(const SideKeys& s) const { return num(st_, s.timeOuts) - numWas(s.timeOuts); }
 
     void timeOuts(const SideKeys& s) {
         if (!changed(s.timeOuts)) return;
@@ -324,8 +330,8 @@ private:
     }
 
     void timeOutRequestDropped(const SideKeys& s, bool tick) {
-        const std::string was = get(before_, "var.minutopedido"), is = get(st_, "var.minutopedido");
-        if (!changed("var.minutopedido") || was != s.word || (changed(s.timeOuts) && timeOutsTaken(s) > 0)) return;
+        const std::string is = get(st_, "var.minutopedido");
+        if (!changed("var.minutopedido") || was("var.minutopedido") != s.word || (changed(s.timeOuts) && timeOutsTaken(s) > 0)) return;
         const char* why = action_ == s.cancel                 ? "cancelada por el operador"
                           : tick                              ? "al terminar el periodo"
                           : action_ == "Form1.Image2.Click"   ? "al poner el reloj a cero"
@@ -342,13 +348,13 @@ private:
         }
         for (const ShotMark& sm : kShotMarks) {
             if (!changed(sm.key)) continue;
-            const std::string c = get(st_, sm.key), was = get(before_, sm.key);
+            const std::string c = get(st_, sm.key), prev = was(sm.key);
             const std::string detail = "lanzamiento " + std::to_string(sm.number) + ", penales " +
                                        get(st_, "var.golespenallocal") + " - " + get(st_, "var.golespenalvisita");
             if (c == "#00FF00")
-                add(Kind::ShotGoal, sm.side, "Penal convertido", detail, was == "#FF0000");
+                add(Kind::ShotGoal, sm.side, "Penal convertido", detail, prev == "#FF0000");
             else if (c == "#FF0000")
-                add(Kind::ShotMiss, sm.side, "Penal errado", detail, was == "#00FF00");
+                add(Kind::ShotMiss, sm.side, "Penal errado", detail, prev == "#00FF00");
             else
                 add(Kind::ShotBlank, sm.side, "Penal en blanco", detail, true);
             m().shootout = true;
@@ -376,7 +382,7 @@ private:
             std::string why;
             if (action_ == "Form1.Image1.Click") why = "con la bocina";
             for (const SideKeys& s : kSides)
-                if (changed(s.freeHits) && num(st_, s.freeHits) > num(before_, s.freeHits)) why = "por el libre directo";
+                if (changed(s.freeHits) && num(st_, s.freeHits) > numWas(s.freeHits)) why = "por el libre directo";
             add(Kind::ClockStop, Side::None, "Reloj detenido", why);
         }
     }
@@ -398,7 +404,7 @@ private:
         const bool ends = (changed("timer.Timer2") && get(st_, "timer.Timer2") == "on") ||
                           (changed("Form1.leyendapenal.visible") && get(st_, "Form1.leyendapenal.visible") == "yes");
         if (!changed("Form1.periodo.text") && !ends) return;
-        const std::string was = get(before_, "Form1.periodo.text"), is = get(st_, "Form1.periodo.text");
+        const std::string is = get(st_, "Form1.periodo.text");
         const bool manual = action_ == "Form1.periodo.DblClick";
         const std::string series = get(st_, "Form1.tramos.text");
         if (ends) {
@@ -447,8 +453,8 @@ private:
         else startPhase("Final", "Final", true, ms_);
     }
 
-    State st_, before_;
-    std::map<std::string, bool> changed_;
+    State st_;
+    std::unordered_map<std::string, std::string> before_;  // the keys the entry changed
     std::string action_, reading_, phaseStartClock_;
     std::string endHome_, endAway_;
     std::int64_t ms_ = 0;

@@ -20,7 +20,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kHere = fs::path(__FILE__).parent_path();
+// The compiler may name this file relative to the build folder, where the
+// test program lies.
+fs::path here() {
+    const fs::path file = __FILE__;
+    if (file.is_absolute()) return file.parent_path();
+    return (fs::read_symlink("/proc/self/exe").parent_path() / file).lexically_normal().parent_path();
+}
+const fs::path kHere = here();
 const fs::path kScenarios = kHere.parent_path() / "scenarios" / "report";
 
 // Wall-clock times in the CSV are local: the expected file is in UTC.
