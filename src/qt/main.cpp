@@ -1,11 +1,11 @@
 // Tabrino de Hockey: the scoreboard on the desktop's screens.
 #include <QApplication>
-#include <QStandardPaths>
 #include <cstdio>
 
 #include "app/program.h"
 #include "qt/display_check.h"
 #include "qt/qt_services.h"
+#include "qt/qt_storage.h"
 #include "qt/report_window.h"
 #include "record/file_storage.h"
 #include "record/recorder.h"
@@ -24,12 +24,10 @@ int main(int argc, char** argv) {
 
     const QString folder = QCoreApplication::applicationDirPath();
     tabrino::qt::QtServices services(folder);
+    tabrino::record::FileStorage storage(tabrino::qt::recordFolder().toStdString());
     tabrino::Program program{services.services()};
     tabrino::qt::Shell shell(program, folder);
-    // The match record, where the user's application data goes, and the
-    // report read back from it.
-    tabrino::record::FileStorage storage(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    // The report, read back from the match record.
     tabrino::qt::ReportLink report(program, [&storage](std::string& why) -> std::optional<std::string> {
         storage.flush();  // every entry asked for is in the file
         std::string bytes;
@@ -44,6 +42,6 @@ int main(int argc, char** argv) {
     program.start();
     if (program.exited()) return 0;  // a second copy, refused
     tabrino::record::Recorder recorder(program, storage);
-    recorder.begin();
+    recorder.begin();  // offers back a match the last run left on the board
     return QApplication::exec();
 }

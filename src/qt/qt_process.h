@@ -1,6 +1,7 @@
 #pragma once
 // Process-level services: the single running copy, quitting, the system
 // highlight colour; and the monotonic clock of the timers.
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QLockFile>
 #include <QString>
@@ -29,6 +30,7 @@ class QtClock : public MonotonicClock {
 public:
     QtClock() { started_.start(); }
     std::int64_t nowMs() const override { return started_.elapsed(); }
+    std::int64_t wallClockMs() const override { return QDateTime::currentMSecsSinceEpoch(); }
 
 private:
     QElapsedTimer started_;

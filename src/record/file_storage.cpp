@@ -76,7 +76,7 @@ FileStorage::~FileStorage() {
 RecordStorage::Read FileStorage::read(std::string& bytes) {
     flush();
     int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? Read::None : Read::Failed;
+    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? Read::None : Read::Failed;
     bytes.clear();
     char buf[65536];
     for (;;) {

@@ -23,6 +23,7 @@ public:
     Scenario();
     ~Scenario();
     FakeStorage& storage() { return fake_.storage; }
+    const FakeDialogs& dialogs() const { return fake_.dialogs; }
     // Runs every line; stops at the first failure.
     Outcome run(const std::vector<std::string>& lines);
     // The whole state at the end: variables and every window's elements.
