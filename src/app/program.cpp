@@ -297,26 +297,6 @@ void Program::removeListener(ProgramListener* l) {
     listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), l), listeners_.end());
 }
 
-namespace {
-const char* eventName(Event ev) {
-    switch (ev) {
-        case Event::Click: return "Click";
-        case Event::DblClick: return "DblClick";
-        case Event::Change: return "Change";
-        case Event::LostFocus: return "LostFocus";
-    }
-    return "?";
-}
-const char* eventName(WindowEvent ev) {
-    switch (ev) {
-        case WindowEvent::Load: return "Load";
-        case WindowEvent::Resize: return "Resize";
-        case WindowEvent::Unload: return "Unload";
-    }
-    return "?";
-}
-}  // namespace
-
 void Program::beginAction(std::string name) {
     if (depth_ == 0) action_ = std::move(name);
 }
