@@ -88,23 +88,31 @@ public:
         qreal total = 0;
         for (qreal w : widths) total += w;
         auto draw = [&](const QStringList& cells, bool head, bool grey, bool bold) {
-            need(kRow);
-            if (head) p_.fillRect(QRectF(0, y_, width_, kRow), QColor(0xE4, 0xE8, 0xF0));
             QFont f = font(8.5, head || bold);
             f.setItalic(grey);
+            const QFontMetricsF fm(f, &w_);  // the page's resolution, not the screen's
+            // A long name or detail wraps at words onto more lines of the row
+            // rather than losing its end.
+            qreal h = kRow;
+            for (int i = 0; i < cells.size() && i < static_cast<int>(widths.size()); ++i) {
+                const qreal w = widths[static_cast<std::size_t>(i)] / total * width_ - 6;
+                const QRectF r = fm.boundingRect(QRectF(0, 0, w, 1000), Qt::TextWordWrap, cells[i]);
+                h = std::max(h, r.height() + 3);
+            }
+            need(h);
+            if (head) p_.fillRect(QRectF(0, y_, width_, h), QColor(0xE4, 0xE8, 0xF0));
             p_.setFont(f);
             p_.setPen(grey ? QColor(0x70, 0x70, 0x70) : Qt::black);
-            const QFontMetricsF fm(f);
             qreal x = 0;
             for (int i = 0; i < cells.size() && i < static_cast<int>(widths.size()); ++i) {
                 const qreal w = widths[static_cast<std::size_t>(i)] / total * width_;
-                const QRectF box(x + 3, y_, w - 6, kRow);
+                const QRectF box(x + 3, y_, w - 6, h);
                 const Qt::Alignment a = i < static_cast<int>(align.size()) ? align[static_cast<std::size_t>(i)]
                                                                            : Qt::AlignLeft;
-                p_.drawText(box, a | Qt::AlignVCenter, fm.elidedText(cells[i], Qt::ElideRight, box.width()));
+                p_.drawText(box, a | Qt::AlignVCenter | Qt::TextWordWrap, cells[i]);
                 x += w;
             }
-            y_ += kRow;
+            y_ += h;
             p_.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 0.4));
             p_.drawLine(QPointF(0, y_), QPointF(width_, y_));
         };
@@ -120,7 +128,7 @@ public:
         for (qreal w : widths) total += w;
         p_.setFont(font(9, true));
         p_.setPen(Qt::black);
-        const QFontMetricsF fm(p_.font());
+        const QFontMetricsF fm(p_.font(), &w_);
         const qreal first = widths.front() / total * width_, last = widths.back() / total * width_;
         p_.drawText(QRectF(3, y_, first - 6, kRow), Qt::AlignLeft | Qt::AlignVCenter,
                     fm.elidedText(texts.value(0), Qt::ElideRight, first - 6));
@@ -165,11 +173,12 @@ QString sideName(const Match& m, Side s) {
 }
 
 // The largest size up to `pt` at which `text` fits `width` on at most two lines.
-QFont fitted(const QString& text, qreal width, qreal pt, bool bold) {
+QFont fitted(const QString& text, qreal width, qreal pt, bool bold, QPaintDevice* page) {
     for (; pt > 8; pt -= 1) {
         QFont f = Sheet::font(pt, bold);
-        const QRectF r = QFontMetricsF(f).boundingRect(QRectF(0, 0, width, 1000), Qt::TextWordWrap | Qt::AlignCenter, text);
-        if (r.height() <= QFontMetricsF(f).lineSpacing() * 2.05 && r.width() <= width) return f;
+        const QFontMetricsF fm(f, page);
+        const QRectF r = fm.boundingRect(QRectF(0, 0, width, 1000), Qt::TextWordWrap | Qt::AlignCenter, text);
+        if (r.height() <= fm.lineSpacing() * 2.05 && r.width() <= width) return f;
     }
     return Sheet::font(8, bold);
 }
@@ -192,9 +201,9 @@ void top(Sheet& s, const Match& m) {
     const QString home = q(m.home), away = q(m.away);
     p.fillRect(QRectF(0, y, w, boxH), QColor(0x14, 0x1E, 0x32));
     p.setPen(Qt::white);
-    p.setFont(fitted(home, nameW - 10, 18, true));
+    p.setFont(fitted(home, nameW - 10, 18, true, p.device()));
     p.drawText(QRectF(5, y, nameW - 10, boxH), Qt::AlignCenter | Qt::TextWordWrap, home);
-    p.setFont(fitted(away, nameW - 10, 18, true));
+    p.setFont(fitted(away, nameW - 10, 18, true, p.device()));
     p.drawText(QRectF(w - nameW + 5, y, nameW - 10, boxH), Qt::AlignCenter | Qt::TextWordWrap, away);
     p.setFont(Sheet::font(28, true));
     p.setPen(QColor(0xFF, 0xD4, 0x5C));
@@ -228,6 +237,10 @@ void periods(Sheet& s, const Match& m) {
             rows.push_back({{q(ph.title), hours, clock, "", "", "", "", "", ""}, true});
             continue;
         }
+        if (ph.name == "Penales") {
+            rows.push_back({{q(ph.title), hours, "", pair(m.shootHome, m.shootAway), "", "", "", "", ""}});
+            continue;
+        }
         const auto l = report::countsOf(m, ph.name, Side::Local), v = report::countsOf(m, ph.name, Side::Visita);
         rows.push_back({{q(ph.title), hours, clock, pair(l.goals, v.goals),
                          pair(l.fouls, v.fouls), pair(l.freeHits, v.freeHits), pair(l.blue, v.blue), pair(l.red, v.red),
@@ -239,7 +252,7 @@ void periods(Sheet& s, const Match& m) {
                       pair(l.timeOuts, v.timeOuts)}};
     total.bold = true;
     rows.push_back(total);
-    s.table({14, 13, 16, 8, 8, 8, 8, 8, 13},
+    s.table({19, 12, 15, 8, 8, 8, 8, 8, 14},
             {QStringLiteral("Periodo"), QStringLiteral("Horario"), QStringLiteral("Reloj"), QStringLiteral("Goles"),
              QStringLiteral("Faltas"), QStringLiteral("Libres"), QStringLiteral("Azules"), QStringLiteral("Rojas"),
              QStringLiteral("T. muertos")},
@@ -300,7 +313,7 @@ void eventTable(Sheet& s, const Match& m, const QString& title, const std::funct
         return;
     }
     const Qt::Alignment C = Qt::AlignHCenter;
-    s.table({6, 11, 7, 29, 20, 27},
+    s.table({6, 10, 7, 25, 23, 29},
             {QStringLiteral("Min."), QStringLiteral("Periodo"), QStringLiteral("Reloj"), QStringLiteral("Equipo"),
              QStringLiteral("Evento"), QStringLiteral("Detalle")},
             rows, {C, Qt::AlignLeft, C, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft});

@@ -207,6 +207,10 @@ void ReportWindow::fill() {
             addPeriodRow({q(ph.title), hours, clock}, false);
             continue;
         }
+        if (ph.name == "Penales") {
+            addPeriodRow({q(ph.title), hours, "", pair(m.shootHome, m.shootAway)}, false);
+            continue;
+        }
         const auto l = report::countsOf(m, ph.name, Side::Local), v = report::countsOf(m, ph.name, Side::Visita);
         addPeriodRow({q(ph.title), hours, clock, pair(l.goals, v.goals), pair(l.fouls, v.fouls),
                       pair(l.freeHits, v.freeHits), pair(l.blue, v.blue), pair(l.red, v.red),

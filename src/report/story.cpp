@@ -426,9 +426,9 @@ private:
         const std::string lastBreak = phase().name;
         if (is == "2")
             startPhase(lastBreak == "Cambio de lado" ? "Alargue 2" : "2",
-                       lastBreak == "Cambio de lado" ? "Alargue, 2.º tiempo" : "2.º tiempo", false, 0);
+                       lastBreak == "Cambio de lado" ? "Alargue 2" : "2.º tiempo", false, 0);
         else if (is == "1" && lastBreak == "Descanso para alargue")
-            startPhase("Alargue 1", "Alargue, 1.er tiempo", false, 0);
+            startPhase("Alargue 1", "Alargue 1", false, 0);
         else
             startPhase("1", "1.er tiempo", false, 0);
     }
