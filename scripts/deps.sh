@@ -3,7 +3,8 @@
 set -euo pipefail
 pkgs=(cmake g++ make ccache libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev poppler-utils
       libqt6svg6-dev fonts-dseg fonts-roboto-unhinted fonts-liberation xvfb xauth pulseaudio
-      xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils xdotool)
+      xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils xdotool
+      desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

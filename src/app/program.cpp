@@ -194,35 +194,47 @@ void Program::clickAt(Window& w, float x, float y) {
     }
 }
 
+void Program::takeDoubleClickAsOneClick(const std::string& window, const std::string& element) {
+    checkName(window, element);
+    oneClickOnDouble_.insert({window, element});
+}
+
+Program::SecondClick Program::secondClickFor(const Element& e) const {
+    if (e.kind() != Kind::Label && e.kind() != Kind::Picture) return SecondClick::Click;
+    const std::string& window = e.window().name();
+    if (handlers_.count({window, e.name(), static_cast<int>(Event::DblClick)})) return SecondClick::DblClick;
+    if (oneClickOnDouble_.count({window, e.name()})) return SecondClick::Nothing;
+    // Without a double-click action a quick second click is a click like the
+    // first: the operator counting fouls fast must not lose every other one.
+    return SecondClick::Click;
+}
+
 void Program::dblClickAt(Window& w, float x, float y) {
     if (exited_ || !w.shown()) return;
-    Element* e = w.hitTest(x, y);
-    if (!e || !e->effectivelyEnabled()) return;
     // The first click may close the window and free it: its name is kept
     // here, the window itself is only compared, never read, afterwards.
     const std::string name = w.name();
-    switch (e->kind()) {
-        case Kind::Label:
-        case Kind::Picture:
-            fire(*e, Event::Click);
-            if (!exited_ && existing(name) == &w) fire(*e, Event::DblClick);
-            break;
-        default:
-            // Buttons and boxes take a double click as two clicks.
-            clickAt(w, x, y);
-            if (!exited_ && existing(name) == &w) clickAt(w, x, y);
-            break;
-    }
+    Element* e = w.hitTest(x, y);
+    if (!e || !e->effectivelyEnabled()) return;
+    const bool dblClick = secondClickFor(*e) == SecondClick::DblClick;
+    clickAt(w, x, y);
+    if (exited_ || existing(name) != &w) return;
+    // The double click belongs to the element that took its first click.
+    if (dblClick)
+        fire(*e, Event::DblClick);
+    else
+        secondClickAt(w, x, y);
 }
 
 void Program::secondClickAt(Window& w, float x, float y) {
     if (exited_ || !w.shown()) return;
     Element* e = w.hitTest(x, y);
     if (!e || !e->effectivelyEnabled()) return;
-    if (e->kind() == Kind::Label || e->kind() == Kind::Picture)
-        fire(*e, Event::DblClick);
-    else
-        clickAt(w, x, y);
+    switch (secondClickFor(*e)) {
+        case SecondClick::DblClick: fire(*e, Event::DblClick); break;
+        case SecondClick::Click: clickAt(w, x, y); break;
+        case SecondClick::Nothing: break;
+    }
 }
 
 void Program::press(Element& e) {

@@ -3,6 +3,7 @@
 // timers and the services, and dispatches every event to its handler.
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -74,8 +75,12 @@ public:
     void dblClickAt(Window& w, float x, float y);
     // The second press of a double click whose first click has already been
     // given to clickAt (a toolkit reports that click before it knows another
-    // follows): labels and pictures get their DblClick, buttons a second click.
+    // follows): an element with a DblClick handler gets it, one taking a
+    // double click as one click gets nothing, any other a second click.
     void secondClickAt(Window& w, float x, float y);
+    // The element takes a whole double click as its one click (the clock
+    // digits: a nervous double click must not start and stop the clock).
+    void takeDoubleClickAsOneClick(const std::string& window, const std::string& element);
     // Runs the handler of an element directly (keyboard access keys).
     void press(Element& e);
 
@@ -131,6 +136,8 @@ public:
     void setQuiet(bool q) { quiet_ = q; }
 
 private:
+    enum class SecondClick { Click, DblClick, Nothing };
+    SecondClick secondClickFor(const Element& e) const;
     // Where a handler runs from, for the error report.
     struct Origin {
         const std::string& window;
@@ -149,6 +156,7 @@ private:
     std::map<std::tuple<std::string, std::string, int>, Handler> handlers_;
     std::map<std::pair<std::string, int>, Handler> windowHandlers_;
     std::map<std::string, Handler> timerHandlers_;
+    std::set<std::pair<std::string, std::string>> oneClickOnDouble_;
     std::vector<ProgramListener*> listeners_;
     std::vector<std::unique_ptr<ProgramListener>> owned_;
     Element* focus_ = nullptr;

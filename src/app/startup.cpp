@@ -22,9 +22,13 @@ void Form_Load(Program& p) {
     // Each player is opened once; a file that cannot be opened silences only
     // its own cue, and the operator hears of it once, by name.
     std::string missing;
+    int opened = 0;
     for (int n = 1; n <= 5; ++n) {
         const char* file = cueFile(static_cast<Cue>(n));
-        if (!p.svc.sounds.open(n, file)) missing += std::string(missing.empty() ? "" : ", ") + file;
+        if (p.svc.sounds.open(n, file))
+            ++opened;
+        else
+            missing += std::string(missing.empty() ? "" : ", ") + file;
     }
 
     p.sonarbip = "SI";
@@ -51,6 +55,10 @@ void Form_Load(Program& p) {
     if (!p.svc.sounds.hasOutput())
         p.ask("No se encontró ninguna salida de sonido. El partido sigue sin sonidos.", "Sonidos", Buttons::Ok,
               Icon::Information);
+    else if (opened == 0)
+        // Not "the others still work": there are none.
+        p.ask("No se pudo abrir ningún sonido (" + missing + "). El partido sigue sin sonidos.", "Sonidos",
+              Buttons::Ok, Icon::Information);
     else if (!missing.empty())
         p.ask("No se pudo abrir el sonido " + missing +
                   ". El partido sigue sin ese aviso; los demás sonidos funcionan.",

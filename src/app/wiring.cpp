@@ -22,6 +22,7 @@ void wireAll(Program& p) {
     wireSettingsControls(p);
     wirePenales(p);
     wireFinPartido(p);
+    wireAbout(p);
     wireReportIcon(p);
 }
 

@@ -153,6 +153,7 @@ void wireClockControl(Program& p) {
     p.handle("Form1", "a_Click", startStop);
     p.handle("Form1", "b_Click", startStop);
     p.handle("Form1", "Label6_Click", startStop);
+    for (const char* digit : {"a", "b", "Label6"}) p.takeDoubleClickAsOneClick("Form1", digit);
     p.handle("Form1", "Command1_Click", [&p] { Command1_Click(p); });
     p.handle("Form1", "Command2_Click", [&p] { Command2_Click(p); });
     p.handle("Form1", "Command3_Click", [&p] { Command3_Click(p); });

@@ -1,5 +1,7 @@
 #include "qt/element_painter.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QPalette>
 #include <QGuiApplication>
@@ -48,6 +50,21 @@ void paintShape(QPainter& painter, const Element& e, const QRect& box) {
     painter.restore();
 }
 
+// A picture whose file is missing is still something to see and aim at: a
+// plain box with the element's name.
+void paintMissingPicture(QPainter& painter, const Element& e, const QRect& box) {
+    painter.save();
+    painter.fillRect(box, QColor(0x30, 0x30, 0x30));
+    painter.setPen(QColor(0xC0, 0xC0, 0xC0));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    QFont font = painter.font();
+    font.setPixelSize(std::max(8, std::min(box.height() / 3, 16)));
+    painter.setFont(font);
+    const QString name = QString::fromStdString(e.name());
+    painter.drawText(box.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWrapAnywhere, name);
+    painter.restore();
+}
+
 }  // namespace
 
 QRect elementBox(const Element& e) { return toPixels(e.geometry()); }
@@ -62,7 +79,10 @@ int paintWindowless(QPainter& painter, const Window& w, const Element* container
         switch (e->kind()) {
             case Kind::Label: paintLabel(painter, *e, box); break;
             // A disabled picture looks the same: it only ignores the pointer.
-            case Kind::Picture: pictures.draw(painter, e->picture(), box); break;
+            case Kind::Picture:
+                if (!pictures.draw(painter, e->picture(), box) && !e->picture().empty())
+                    paintMissingPicture(painter, *e, box);
+                break;
             case Kind::Shape: paintShape(painter, *e, box); break;
             default: continue;
         }

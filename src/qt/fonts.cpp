@@ -84,6 +84,20 @@ void installFontSubstitutions() {
     (void)done;
 }
 
+QStringList missingDesignFaces(const QStringList& installed) {
+    QStringList missing;
+    const auto any = [&installed](const QString& face, const QStringList& subs) {
+        if (installed.contains(face, Qt::CaseInsensitive)) return true;
+        return std::any_of(subs.begin(), subs.end(),
+                           [&installed](const QString& s) { return installed.contains(s, Qt::CaseInsensitive); });
+    };
+    for (const DesignFace& d : designFaces())
+        if (!any(d.name, d.substitutes)) missing << d.name;
+    if (!any(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}))
+        missing << QStringLiteral("MS Sans Serif");
+    return missing;
+}
+
 int pixelSize(float points, double scale) {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale)));
 }

@@ -8,6 +8,7 @@
 // substitute face is fitted to those proportions: its size and width are
 // adjusted and its glyphs moved to where the design face puts them.
 #include <QFont>
+#include <QStringList>
 
 #include "form/types.h"
 
@@ -15,6 +16,10 @@ namespace tabrino::qt {
 
 // Registers the substitutes once per process.
 void installFontSubstitutions();
+
+// The design faces of which neither the face nor any substitute is among
+// the installed families (those text is drawn in whatever face Qt falls on).
+QStringList missingDesignFaces(const QStringList& installed);
 
 // Pixel size of a design point size: points x 96/72 x the view's scale.
 int pixelSize(float points, double scale = 1.0);

@@ -1,9 +1,11 @@
 #include "qt/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace tabrino::qt {
 
@@ -48,10 +50,30 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
     dialog.setWindowTitle(titleOf(title));
     dialog.setLabelText(QString::fromStdString(prompt));
     dialog.setTextValue(QString::fromStdString(defaultText));
+    dialog.resize(inputBoxWidth(dialog.windowTitle(), dialog.labelText()), dialog.sizeHint().height());
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.textValue().toStdString();
+}
+
+int inputBoxWidth(const QString& title, const QString& prompt) {
+    // The window system draws the title in about the application's font,
+    // beside its icon and buttons; room is left for them, and for the
+    // dialog's own margins beside the prompt.
+    const QFontMetrics metrics(QApplication::font());
+    constexpr int kTitleBarExtras = 160, kMargins = 60;
+    return std::max({metrics.horizontalAdvance(title) + kTitleBarExtras, metrics.horizontalAdvance(prompt) + kMargins,
+                     320});
+}
+
+QWidget* showNotice(const QString& title, const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::NoButton);
+    box->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    return box;
 }
 
 }  // namespace tabrino::qt

@@ -158,7 +158,12 @@ void WindowView::routeClick(QPoint pos, bool second) {
 }
 
 void WindowView::mousePressEvent(QMouseEvent* ev) {
-    if (ev->button() == Qt::LeftButton) pressed_ = true;
+    if (ev->button() == Qt::LeftButton) {
+        pressed_ = true;
+        // A fresh press: the release of an earlier double click may have gone
+        // to a box its DblClick opened, and must not swallow this click.
+        secondPress_ = false;
+    }
     ev->accept();
 }
 

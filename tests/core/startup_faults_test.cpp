@@ -28,6 +28,12 @@ TEST(StartupFaults, OneMessageAndTheMatchRunsWithoutWhatIsMissing) {
         {"two files missing", {"clin.wav", "final.wav"}, false, 1, "clin.wav, final.wav"},
         {"no audio device", {}, true, 1, "ninguna salida de sonido"},
         {"no device and a file missing", {"bip.wav"}, true, 1, "ninguna salida de sonido"},
+        {"every file missing",
+         {"timbre.wav", "clin.wav", "final.wav", "aviso.wav", "bip.wav"},
+         false,
+         1,
+         "No se pudo abrir ningún sonido (timbre.wav, clin.wav, final.wav, aviso.wav, bip.wav). El partido "
+         "sigue sin sonidos."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -42,6 +48,9 @@ TEST(StartupFaults, OneMessageAndTheMatchRunsWithoutWhatIsMissing) {
         if (c.messages) {
             EXPECT_NE(fake.dialogs.lastText.find(c.says), std::string::npos) << fake.dialogs.lastText;
             EXPECT_EQ(fake.dialogs.lastTitle, "Sonidos");
+            if (c.failing.size() == 5) {
+                EXPECT_EQ(fake.dialogs.lastText.find("funcionan"), std::string::npos);
+            }
         }
         // A minute ending in its last ten seconds: beeps and the siren are
         // asked for, and only the cues that opened sound.

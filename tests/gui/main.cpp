@@ -3,17 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLockFile>
 #include <cstdlib>
 #include <cstring>
+
+#include "qt/qt_process.h"
 
 int main(int argc, char** argv) {
     // Helper mode: take a lock and vanish without releasing it, as a copy of
     // the program that crashed would.
     if (argc == 3 && std::strcmp(argv[1], "--take-lock-and-crash") == 0) {
-        static QLockFile lock(QString::fromLocal8Bit(argv[2]));
-        lock.setStaleLockTime(0);
-        std::_Exit(lock.tryLock(0) ? 0 : 3);
+        static tabrino::qt::QtProcess process(QString::fromLocal8Bit(argv[2]));
+        std::_Exit(process.anotherCopyRunning() ? 3 : 0);
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + TABRINO_GUI_SCREENS);

@@ -1,6 +1,8 @@
 // The Qt services: monitors over the screens, Spanish message and input
 // boxes, the single running copy, fonts, the display check, timer driving.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -162,6 +164,64 @@ TEST(QtProcessTest, OneRunningCopyAndACrashedCopyLeavesNoLock) {
     ASSERT_TRUE(QFile::exists(crashed)) << "the crashed copy left its lock behind";
     QtProcess next(crashed);
     EXPECT_FALSE(next.anotherCopyRunning());
+}
+
+TEST(QtProcessTest, NothingWrittenInTheLockFileKeepsTheProgramOut) {
+    // What a crash, a full disk, another machine or a prankster can leave.
+    struct Case {
+        const char* what;
+        QByteArray content;
+        QFileDevice::Permissions mode;
+    } cases[] = {
+        {"empty", "", QFile::ReadOwner | QFile::WriteOwner},
+        {"garbled", QByteArray("\xff\x00zz\n-7\n", 9), QFile::ReadOwner | QFile::WriteOwner},
+        {"another host", "4242\ntabrino\notra-maquina\n", QFile::ReadOwner | QFile::WriteOwner},
+        {"a live process's id", QByteArray::number(QCoreApplication::applicationPid()) + "\ntabrino\n",
+         QFile::ReadOwner | QFile::WriteOwner},
+        {"unreadable", "1\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath(QStringLiteral("tabrino.lock"));
+        QFile f(lock);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.content);
+        f.close();
+        f.setPermissions(c.mode);
+        QtProcess first(lock), second(lock);
+        EXPECT_FALSE(first.anotherCopyRunning());
+        EXPECT_TRUE(second.anotherCopyRunning()) << "and once taken, the lock still keeps a second copy out";
+    }
+}
+
+TEST(QtProcessTest, TheLockLivesInAFolderOnlyThisUserCanWrite) {
+    QTemporaryDir tmp;
+    const QString own = tmp.filePath(QStringLiteral("tabrino-de-hockey-%1").arg(::geteuid()));
+    const auto mode = [](const QString& path) {
+        struct stat st {};
+        return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+    };
+
+    // A runtime folder that others may write is passed over for our own.
+    QDir(tmp.path()).mkdir(QStringLiteral("run"));
+    const QString run = tmp.filePath(QStringLiteral("run"));
+    ::chmod(QFile::encodeName(run).constData(), 0777);
+    EXPECT_EQ(QtProcess::lockFolder(run, tmp.path()), own);
+    EXPECT_EQ(mode(own), 0700);
+    ::chmod(QFile::encodeName(run).constData(), 0700);
+    EXPECT_EQ(QtProcess::lockFolder(run, tmp.path()), run);
+
+    // Our folder left open is closed up again.
+    ::chmod(QFile::encodeName(own).constData(), 0777);
+    EXPECT_EQ(QtProcess::lockFolder({}, tmp.path()), own);
+    EXPECT_EQ(mode(own), 0700);
+
+    // A link planted in its place is never followed.
+    QDir(own).removeRecursively();
+    ASSERT_TRUE(QFile::link(run, own));
+    EXPECT_EQ(QtProcess::lockFolder({}, tmp.path()), QString());
+    EXPECT_FALSE(QtProcess(QString()).anotherCopyRunning()) << "no safe folder: the operator is let in";
 }
 
 TEST(QtProcessTest, HighlightColourIsThePalettes) {

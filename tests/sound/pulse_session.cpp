@@ -9,10 +9,6 @@
 
 namespace tabrino::sound_test {
 
-namespace {
-const QString kSink = QStringLiteral("tabrino_test");
-}
-
 PulseSession::PulseSession() : runtime_(dir_.filePath(QStringLiteral("run"))) {}
 
 PulseSession::~PulseSession() {
@@ -55,6 +51,11 @@ bool PulseSession::start() {
     qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
     qputenv("PULSE_COOKIE", dir_.filePath(QStringLiteral("cookie")).toLocal8Bit());
 
+    return launch();
+}
+
+bool PulseSession::launch() {
+    const QString socket = runtime_ + QStringLiteral("/native");
     QString log;
     const bool daemon = run(QStringLiteral("pulseaudio"),
                             {QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--system=false"),
@@ -76,14 +77,36 @@ bool PulseSession::start() {
         QThread::msleep(50);
     }
     if (!run(QStringLiteral("pactl"), {QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                                       QStringLiteral("sink_name=") + kSink,
+                                       QStringLiteral("sink_name=") + sink_,
                                        QStringLiteral("rate=%1").arg(kRate)},
              &log) ||
-        !run(QStringLiteral("pactl"), {QStringLiteral("set-default-sink"), kSink}, &log)) {
+        !run(QStringLiteral("pactl"), {QStringLiteral("set-default-sink"), sink_}, &log)) {
         failure_ = QStringLiteral("no null sink: ") + log.trimmed();
         return false;
     }
     return true;
+}
+
+bool PulseSession::restart(const QString& sink) {
+    if (!started_) return false;
+    sink_ = sink;
+    if (recorder_) {
+        recorder_->kill();
+        recorder_->waitForFinished(2000);
+        recorder_.reset();
+    }
+    run(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
+    started_ = false;
+    QElapsedTimer wait;
+    wait.start();
+    while (run(QStringLiteral("pactl"), {QStringLiteral("info")})) {
+        if (wait.elapsed() > 5000) {
+            failure_ = QStringLiteral("pulseaudio does not end");
+            return false;
+        }
+        QThread::msleep(50);
+    }
+    return launch() && startRecording();
 }
 
 bool PulseSession::startRecording() {
@@ -92,7 +115,7 @@ bool PulseSession::startRecording() {
     QObject::connect(recorder_.get(), &QProcess::readyReadStandardOutput,
                      [this] { recorded_ += recorder_->readAllStandardOutput(); });
     recorder_->start(QStringLiteral("parec"),
-                     {QStringLiteral("-d"), kSink + QStringLiteral(".monitor"), QStringLiteral("--raw"),
+                     {QStringLiteral("-d"), sink_ + QStringLiteral(".monitor"), QStringLiteral("--raw"),
                       QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
                       QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--latency-msec=20")});
     if (!recorder_->waitForStarted(5000)) return false;

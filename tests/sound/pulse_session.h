@@ -30,6 +30,10 @@ public:
     // seconds to come: the null sink renders in large blocks until a
     // recorder asks for less).
     bool startRecording();
+    // Ends the server and starts a new one whose output is `sink`, as when
+    // the desktop's sound server restarts mid-match or a speaker comes back
+    // under a new name; the recording starts again from nothing.
+    bool restart(const QString& sink);
     // Samples recorded so far: where a sound played now begins, give or
     // take the server's latency.
     std::size_t recordedSamples() const;
@@ -37,10 +41,12 @@ public:
     std::vector<float> recording() const;
 
 private:
+    bool launch();
     bool run(const QString& program, const QStringList& args, QString* out = nullptr);
 
     QTemporaryDir dir_;
     QString runtime_;
+    QString sink_ = QStringLiteral("tabrino_test");
     bool started_ = false;
     QString failure_;
     std::unique_ptr<QProcess> recorder_;

@@ -5,7 +5,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QDir>
 #include <QTest>
+#include <QtEndian>
+#include <cstdio>
+#include <sys/stat.h>
 
 #include "app/program.h"
 #include "audio.h"
@@ -150,6 +154,108 @@ TEST_F(SoundPlayers, AMissingAndABrokenFileSilenceOnlyTheirCues) {
     collect();
     const std::set<Cue> heard = cuesHeard(recording, kRate, from, recording.size());
     EXPECT_EQ(heard, (std::set<Cue>{Cue::Bip, Cue::Timbre})) << describe(heard);
+}
+
+// Files that must not hold up the start: each is looked at and refused.
+struct BadFiles {
+    QTemporaryDir folder;
+    BadFiles() {
+        const QString good = kSoundDir + QStringLiteral("/bip.wav");
+        QFile::copy(good, path("good.wav"));
+        QFile in(good);
+        in.open(QIODevice::ReadOnly);
+        const QByteArray wav = in.readAll();
+        // A header promising ten times the sound the file holds.
+        QByteArray lying = wav;
+        const qsizetype data = lying.indexOf("data");
+        const quint32 promised = qFromLittleEndian<quint32>(lying.constData() + data + 4) * 10;
+        qToLittleEndian(promised, lying.data() + data + 4);
+        write("lying.wav", lying);
+        write("cut.wav", wav.left(wav.size() / 2));
+        ::mkfifo(QFile::encodeName(path("fifo.wav")).constData(), 0600);  // no writer ever comes
+        QDir(folder.path()).mkdir(QStringLiteral("folder.wav"));
+    }
+    QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
+    void write(const char* name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+};
+
+TEST(SoundFileCheck, OnlyAPlainFileHoldingItsWholeSoundIsTaken) {
+    BadFiles files;
+    const struct {
+        const char* name;
+        bool taken;
+    } cases[] = {{"good.wav", true}, {"lying.wav", false}, {"cut.wav", false}, {"fifo.wav", false},
+                 {"folder.wav", false}, {"absent.wav", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(qt::QtSoundPlayers::looksPlayableWithin(files.path(c.name), 1000), c.taken);
+    }
+}
+
+TEST_F(SoundPlayers, BadFilesAreNamedAtStartAndTheRestSound) {
+    BadFiles files;
+    QTemporaryDir folder;
+    const auto put = [&](const char* from, const char* as) {
+        const QString to = folder.filePath(QLatin1String(as));
+        if (QString::fromLatin1(from) == QStringLiteral("fifo"))
+            ASSERT_EQ(::mkfifo(QFile::encodeName(to).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QFile::copy(QString::fromLatin1(from), to));
+    };
+    put(files.path("lying.wav").toLocal8Bit().constData(), "timbre.wav");
+    put("fifo", "clin.wav");
+    for (const char* f : {"final.wav", "aviso.wav", "bip.wav"})
+        put((kSoundDir + QLatin1Char('/') + QLatin1String(f)).toLocal8Bit().constData(), f);
+
+    ProgramWithSound w(folder.path());
+    w.fake.dialogs.answer(Answer::Ok);
+    QElapsedTimer took;
+    took.start();
+    w.p.start();  // a FIFO once hung here for good
+    std::printf("start-up with a lying header and a FIFO: %lld ms\n", static_cast<long long>(took.elapsed()));
+    ASSERT_EQ(w.fake.dialogs.messages, 1);
+    EXPECT_NE(w.fake.dialogs.lastText.find("timbre.wav, clin.wav."), std::string::npos) << w.fake.dialogs.lastText;
+    const std::size_t from = session->recordedSamples();
+    play(w.p, Cue::Bip);
+    QTest::qWait(700);
+    collect();
+    EXPECT_EQ(cuesHeard(recording, kRate, from, recording.size()), std::set<Cue>{Cue::Bip});
+}
+
+// Last in the suite: it restarts the suite's server.
+TEST_F(SoundPlayers, TheHornSoundsAgainAfterTheSoundServerRestarts) {
+    ProgramWithSound w(kSoundDir);
+    int told = 0;
+    w.players.setOnOutputLost([&told] { ++told; });
+    w.p.start();
+    ASSERT_EQ(w.fake.dialogs.messages, 0) << w.fake.dialogs.lastText;
+    // Every player has sounded on the old server, as in a match under way.
+    for (Cue cue : {Cue::Bip, Cue::Aviso, Cue::Clin, Cue::Final, Cue::Timbre}) {
+        play(w.p, cue);
+        QTest::qWait(150);
+    }
+    QTest::qWait(600);
+    ASSERT_TRUE(session->restart(QStringLiteral("tabrino_test_usb"))) << session->failure().toStdString();
+    // The players find the new server on their own; the horn, asked for as
+    // the operator would, some moments later, is heard.
+    QElapsedTimer waited;
+    waited.start();
+    std::set<Cue> heard;
+    while (waited.elapsed() < 15000) {
+        const std::size_t at = session->recordedSamples();
+        w.p.play(Cue::Timbre);
+        QTest::qWait(900);
+        heard = cuesHeard(session->recording(), kRate, at, session->recordedSamples());
+        if (heard.count(Cue::Timbre)) break;
+        QTest::qWait(600);
+    }
+    std::printf("horn heard again %lld ms after the server restarted\n", static_cast<long long>(waited.elapsed()));
+    EXPECT_TRUE(heard.count(Cue::Timbre)) << "after " << waited.elapsed() << " ms: " << describe(heard);
+    EXPECT_LE(told, 1) << "the operator is told of the lost sound once at most";
 }
 
 }  // namespace
