@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when missing.
 set -euo pipefail
-pkgs=(cmake g++ make ccache libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+pkgs=(cmake g++ make ccache libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev poppler-utils
       libqt6svg6-dev fonts-dseg fonts-roboto-unhinted fonts-liberation xvfb xauth pulseaudio
       desktop-file-utils appstream dpkg-dev
       xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils xdotool

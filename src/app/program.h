@@ -114,6 +114,11 @@ public:
     std::string inputBox(const std::string& prompt, const std::string& title, const std::string& def = "");
 
     void addListener(ProgramListener* l) { listeners_.push_back(l); }
+    // A listener that lives and dies with the program.
+    void own(std::unique_ptr<ProgramListener> l) {
+        listeners_.push_back(l.get());
+        owned_.push_back(std::move(l));
+    }
     void removeListener(ProgramListener* l);
 
     // A handler that throws, or a handler or stacking list naming what no
@@ -162,6 +167,7 @@ private:
     std::set<std::pair<std::string, std::string>> oneClickOnDouble_;
     std::vector<ProgramListener*> listeners_;
     std::function<bool(Window&)> showGuard_;
+    std::vector<std::unique_ptr<ProgramListener>> owned_;
     Element* focus_ = nullptr;
     int depth_ = 0;
     bool runningTimers_ = false;

@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "report/icon.h"
 
 namespace tabrino {
 
@@ -23,6 +24,7 @@ void wireAll(Program& p) {
     wirePenales(p);
     wireFinPartido(p);
     wireAbout(p);
+    wireReportIcon(p);
 }
 
 }  // namespace tabrino

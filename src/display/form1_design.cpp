@@ -129,6 +129,9 @@ WindowDesign build() {
         picture("Image3", {18240, 9720, 855, 855}, "reset", {.visible = false, .tooltip = "Restablecer Valores"}),
         picture("apagar", {240, 9840, 735, 735}, "power", {.tooltip = "Salir del Programa"}),
         label("Label4", {9120, 10440, 735, 255}, kSans, 8.25f, regular, white, "Tabrino", L),
+        // The match report, in the gap between the home fouls and the horn; shown
+        // only while the clock is stopped (report/icon.cpp).
+        picture("informe", {8430, 9720, 540, 540}, "report", {.tooltip = "Informe del partido"}),
     };
     w.frontToBack = {"Image9", "Image8", "Image1", "Label8", "e", "f", "leyendapenal", "Image2", "config",
                      "apagar", "Label4", "Image6", "Image7", "d", "c", "Label1", "Image5", "Image4",

@@ -13,6 +13,7 @@
 #include "qt/qt_services.h"
 #include "qt/resource_check.h"
 #include "qt/qt_storage.h"
+#include "qt/report_window.h"
 #include "record/file_storage.h"
 #include "record/recorder.h"
 #include "qt/shell.h"
@@ -66,6 +67,18 @@ int main(int argc, char** argv) {
     tabrino::record::FileStorage storage(tabrino::qt::recordFolder().toStdString());
     tabrino::Program program{services.services()};
     tabrino::qt::Shell shell(program, folder);
+    // The report, read back from the match record.
+    tabrino::qt::ReportLink report(program, [&storage](std::string& why) -> std::optional<std::string> {
+        storage.flush();  // every entry asked for is in the file
+        std::string bytes;
+        switch (storage.read(bytes)) {
+            case tabrino::RecordStorage::Read::Ok: return bytes;
+            case tabrino::RecordStorage::Read::None: return std::string();
+            case tabrino::RecordStorage::Read::Failed: break;
+        }
+        why = "no se pudo abrir " + storage.path();
+        return std::nullopt;
+    });
     services.sounds.setOnOutputLost([] {
         tabrino::qt::showNotice(QStringLiteral("Sonidos"),
                                 QStringLiteral("Se perdió la salida de sonido. El partido sigue; los sonidos "

@@ -33,6 +33,8 @@ WindowDesign build(const char* name, Box ganador1, bool publicWindow) {
     if (!publicWindow) {
         w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", {.tooltip = "Cerrar"}));
         w.frontToBack.insert(w.frontToBack.begin(), "finmiuto");
+        w.elements.push_back(control(Kind::Button, "informe", {14640, 120, 4320, 600}, "MS Sans Serif", 12, bold,
+                                     "Informe del partido", "Ver, guardar en PDF o CSV el informe del partido"));
     }
     return w;
 }

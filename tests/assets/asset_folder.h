@@ -38,7 +38,7 @@ inline constexpr Picture kPictures[] = {
     {"reset.svg", 1, 1},             {"power.svg", 1, 1},
     {"match_icon.svg", 1, 1},        {"tick.svg", 1, 1},
     {"minus.svg", 1, 1},             {"score_bar.svg", 18840, 4440},
-    {"reset_orange.svg", 1, 1},
+    {"reset_orange.svg", 1, 1},      {"report.svg", 1, 1},
 };
 
 // Names the picture in failure messages instead of dumping its bytes.

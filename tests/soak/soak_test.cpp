@@ -9,7 +9,9 @@ namespace {
 // Twenty sessions: a quick double click on a score, a foul count or a card
 // is two clicks, so random sessions wander off (reset, end) sooner than
 // when it was one, and the public time-out window takes that many to show.
-constexpr std::uint64_t kSeeds[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+// The shoot-out board needs a level end with shoot-outs switched on, which
+// one session in forty or so reaches (seed 40 does).
+constexpr std::uint64_t kSeeds[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 40};
 constexpr std::uint64_t kActionsPerSeed = 12500;
 
 tabrino::soak::Coverage& reachedSoFar() {

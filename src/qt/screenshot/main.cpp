@@ -10,6 +10,7 @@
 //          feed:PORT (the browser feed on the loopback interface), estado
 //          (prints the state it sends)
 //          browser:LABEL:WxH:PATH (headless Chromium's picture of a feed page)
+//          export:NAME  (the open match report as OUTDIR/NAME.pdf and .csv)
 // Without actions: the start-up windows, then the clock running in its last
 // ten seconds.
 #include <QApplication>
@@ -30,6 +31,9 @@
 #include "qt/feed_server.h"
 #include "qt/geometry.h"
 #include "qt/qt_monitors.h"
+#include "qt/report_pdf.h"
+#include "qt/report_window.h"
+#include "record/recorder.h"
 #include "qt/shell.h"
 #include "qt/window_view.h"
 
@@ -194,13 +198,32 @@ int main(int argc, char** argv) {
     run.out = QString::fromStdString(args[0]);
     QDir().mkpath(run.out);
     qt::Shell shell(run.p, QCoreApplication::applicationDirPath());
+    // The match record on the fake storage, and the report read from it.
+    qt::ReportLink report(run.p, [&run](std::string&) -> std::optional<std::string> { return run.fake.storage.bytes; });
     run.p.start();
+    record::Recorder recorder(run.p, run.fake.storage);
+    recorder.begin();
     run.settle();
     std::unique_ptr<qt::FeedServer> feed;
     for (const std::string& a : actions) {
         const auto colon = a.find(':');
         const std::string verb = a.substr(0, colon), arg = colon == std::string::npos ? "" : a.substr(colon + 1);
-        if (verb == "shot") run.shoot(shell, arg.empty() ? "shot" : arg);
+        if (verb == "shot") {
+            run.shoot(shell, arg.empty() ? "shot" : arg);
+            if (qt::ReportWindow* r = report.window(); r && r->isVisible()) {
+                r->refresh();
+                run.settle();
+                const QString file = run.out + QStringLiteral("/%1-informe.png").arg(QString::fromStdString(arg));
+                std::printf("%s %s\n", r->grab().save(file) ? "wrote" : "could not write", qPrintable(file));
+            }
+        } else if (verb == "export" && report.window() && report.window()->match()) {
+            const QString base = run.out + QLatin1Char('/') + QString::fromStdString(arg);
+            QString why;
+            std::printf("%s %s.pdf %s\n", qt::saveReportPdf(*report.window()->match(), base + ".pdf", &why) ? "wrote" : "could not write",
+                        qPrintable(base), qPrintable(why));
+            std::printf("%s %s.csv\n", qt::saveReportCsv(*report.window()->match(), base + ".csv", &why) ? "wrote" : "could not write",
+                        qPrintable(base));
+        }
         else if (verb == "click") run.click(shell, arg, false);
         else if (verb == "dblclick") run.click(shell, arg, true);
         else if (verb == "wait") run.wait(std::stoi(arg.empty() ? "1" : arg));
