@@ -23,21 +23,20 @@ Qt::Alignment horizontal(Align a) {
     return Qt::AlignLeft;
 }
 
-void paintLabel(QPainter& painter, const Element& e, const QRect& box) {
-    if (e.text().empty()) return;
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
+TextLook lookOf(const Element& e) {
     const FittedFont font = fittedFont(e.font());
-    painter.setFont(font.font);
     // A disabled label is greyed, as the toolkit greys disabled captions.
-    painter.setPen(e.effectivelyEnabled() ? toColor(e.color())
-                                          : QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     // The background stays transparent: the window shows through the box.
     // Moved as the design face would sit, but clipped to the box itself.
-    painter.translate(0, font.shift);
-    painter.drawText(box, static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip),
-                     QString::fromStdString(e.text()));
-    painter.restore();
+    return TextLook{QString::fromStdString(e.text()), font.font, font.shift,
+                    e.effectivelyEnabled() ? toColor(e.color())
+                                           : QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText),
+                    static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip)};
+}
+
+void paintLabel(QPainter& painter, const Element& e, const QRect& box, PaintCache& cache) {
+    if (e.text().empty()) return;
+    cache.drawText(painter, box, lookOf(e));
 }
 
 void paintShape(QPainter& painter, const Element& e, const QRect& box) {
@@ -52,6 +51,13 @@ void paintShape(QPainter& painter, const Element& e, const QRect& box) {
 
 QRect elementBox(const Element& e) { return toPixels(e.geometry()); }
 
+QRect elementInk(const Element& e, PictureBook& pictures) {
+    if (!e.effectivelyVisible()) return {};
+    const QRect box = elementBox(e);
+    if (e.kind() != Kind::Label) return box;
+    return e.text().empty() ? QRect() : pictures.cache().textInk(box, lookOf(e));
+}
+
 int paintWindowless(QPainter& painter, const Window& w, const Element* container, const QRegion& dirty,
                     PictureBook& pictures) {
     int painted = 0;
@@ -59,10 +65,13 @@ int paintWindowless(QPainter& painter, const Window& w, const Element* container
         if (e->container() != container || !e->effectivelyVisible()) continue;
         const QRect box = elementBox(*e);
         if (box.isEmpty() || !dirty.intersects(box)) continue;
+        // A label is painted only where its text is: the big digits' boxes
+        // overlap their neighbours, their ink does not.
+        if (e->kind() == Kind::Label && !dirty.intersects(elementInk(*e, pictures))) continue;
         switch (e->kind()) {
-            case Kind::Label: paintLabel(painter, *e, box); break;
+            case Kind::Label: paintLabel(painter, *e, box, pictures.cache()); break;
             // A disabled picture looks the same: it only ignores the pointer.
-            case Kind::Picture: pictures.draw(painter, e->picture(), box); break;
+            case Kind::Picture: pictures.cache().drawPicture(painter, pictures, e->picture(), box); break;
             case Kind::Shape: paintShape(painter, *e, box); break;
             default: continue;
         }

@@ -19,5 +19,8 @@ int paintWindowless(QPainter& painter, const Window& w, const Element* container
 
 // Pixel box of an element inside its container.
 QRect elementBox(const Element& e);
+// The pixels an element paints inside its container: for a label, those its
+// text touches; empty when nothing of it is drawn.
+QRect elementInk(const Element& e, PictureBook& pictures);
 
 }  // namespace tabrino::qt

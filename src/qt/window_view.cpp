@@ -64,6 +64,7 @@ void WindowView::detach() {
     controls_->detach();
     w_ = nullptr;
     lastBox_.clear();
+    changedSincePaint_.clear();
     QToolTip::hideText();
     hide();
 }
@@ -92,7 +93,6 @@ void WindowView::elementChanged(Element& e, Property p) {
         controls_->sync(e, p);
         return;
     }
-    const QRect now = elementBox(e);
     QRect& before = lastBox_[&e];
     switch (p) {
         case Property::Tooltip:
@@ -104,8 +104,17 @@ void WindowView::elementChanged(Element& e, Property p) {
             break;
         default: break;
     }
+    // A hidden element's text or colour is not seen; its showing or hiding is.
+    if (e.effectivelyVisible() || p == Property::Visible)
+        if (changedSincePaint_.insert(&e).second) ++lookChanges_;
+    // Where a text changes, only its old and new ink need painting, so the
+    // neighbours its box overlaps are left alone. A new box or font is
+    // painted whole, once.
+    const bool sameBox = p == Property::Text || p == Property::Color || p == Property::Enabled ||
+                         p == Property::Visible || p == Property::Picture;
+    const QRect now = sameBox ? elementInk(e, pictures_) : elementBox(e);
     QWidget* host = hostOf(e);
-    host->update(before.united(now));
+    host->update(QRegion(before).united(now));
     before = now;
 }
 
@@ -141,6 +150,7 @@ void WindowView::paintEvent(QPaintEvent* ev) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const QRect& r : ev->region()) painter.fillRect(r, palette().color(QPalette::Window));
+    changedSincePaint_.clear();
     if (!w_) return;
     painter.setClipRegion(ev->region());
     addRepaints(paintWindowless(painter, *w_, nullptr, ev->region(), pictures_));
