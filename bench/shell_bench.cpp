@@ -12,8 +12,9 @@
 // its real sound players on a sound server of the bench's own, timed from
 // the process start to its first painted window.
 //
-//   tabrino-shell-bench [--clicks N] [--no-real-startup] [WIDTHxHEIGHT ...]
-//   (default: 200 clicks; 1280x720 1920x1080 3840x2160)
+//   tabrino-shell-bench [--clicks N] [--no-real-startup] [--program NAME] [WIDTHxHEIGHT ...]
+//   (default: 200 clicks; the program `tabrino` beside the bench;
+//   1280x720 1920x1080 3840x2160)
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -285,8 +286,8 @@ Figures runChild(const QString& size, const QString& configFile, int clicks) {
 // The real program from its process start to its first painted window.
 // Several starts, the median reported: one start is one sample of a busy
 // machine.
-QString realStartup(const QString& configFile, const QTemporaryDir& dir) {
-    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/tabrino");
+QString realStartup(const QString& programName, const QString& configFile, const QTemporaryDir& dir) {
+    const QString program = QCoreApplication::applicationDirPath() + QLatin1Char('/') + programName;
     if (!QFile::exists(program)) return QStringLiteral("no ") + program;
     std::vector<double> times;
     for (int run = 0; run < 5; ++run) {
@@ -350,14 +351,16 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     int clicks = 200;
     bool real = true;
+    QString program = QStringLiteral("tabrino");
     QStringList sizes;
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
         if (a == QStringLiteral("--clicks") && i + 1 < argc) clicks = std::max(1, std::atoi(argv[++i]));
         else if (a == QStringLiteral("--no-real-startup")) real = false;
+        else if (a == QStringLiteral("--program") && i + 1 < argc) program = QString::fromLocal8Bit(argv[++i]);
         else if (a.contains(QLatin1Char('x'))) sizes << a;
         else {
-            std::fprintf(stderr, "usage: tabrino-shell-bench [--clicks N] [--no-real-startup] [WIDTHxHEIGHT ...]\n");
+            std::fprintf(stderr, "usage: tabrino-shell-bench [--clicks N] [--no-real-startup] [--program NAME] [WIDTHxHEIGHT ...]\n");
             return 2;
         }
     }
@@ -381,7 +384,7 @@ int main(int argc, char** argv) {
         if (!f.open(QIODevice::WriteOnly) || f.write(screensJson(w, h).toUtf8()) < 0) return 1;
         f.close();
         Figures figures = runChild(size, config, clicks);
-        if (real) figures["real_startup"] = noSound.isEmpty() ? realStartup(config, dir) : "no sound server";
+        if (real) figures["real_startup"] = noSound.isEmpty() ? realStartup(program, config, dir) : "no sound server";
         columns.push_back(std::move(figures));
     }
     std::printf("load average after:  %s\n", qPrintable(loadAverage()));

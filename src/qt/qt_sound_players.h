@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "platform/services.h"
 
@@ -26,9 +28,14 @@ public:
 
 private:
     QSoundEffect* player(int n) const;
+    // A player asked to load the file; null when the file is not a WAV file.
+    std::unique_ptr<QSoundEffect> request(const std::string& file) const;
 
     QString folder_;
     std::array<std::unique_ptr<QSoundEffect>, 6> players_;  // 1..5
+    // Loads asked for ahead of each player's open: the file and its player.
+    std::array<std::pair<std::string, std::unique_ptr<QSoundEffect>>, 6> loading_;
+    bool requested_ = false;
 };
 
 }  // namespace tabrino::qt
