@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <algorithm>
+#include <iostream>
 #include <stdexcept>
 
 #include "app/window_catalog.h"
@@ -18,22 +19,77 @@ const char* cueFile(Cue c) {
     return "";
 }
 
+namespace {
+
+const char* eventName(Event ev) {
+    switch (ev) {
+        case Event::Click: return "Click";
+        case Event::DblClick: return "DblClick";
+        case Event::Change: return "Change";
+        case Event::LostFocus: return "LostFocus";
+    }
+    return "?";
+}
+
+const char* eventName(WindowEvent ev) {
+    switch (ev) {
+        case WindowEvent::Load: return "Load";
+        case WindowEvent::Resize: return "Resize";
+        case WindowEvent::Unload: return "Unload";
+    }
+    return "?";
+}
+
+const std::string kNoElement;
+
+}  // namespace
+
 Program::Program(Services services)
     : svc(services),
       timer1("Timer1", services.clock, /*keepsPhase=*/true),
       timer2("Timer2", services.clock),
       timer3("Timer3", services.clock) {
+    for (const std::string& name : windowNames())
+        for (std::string& fault : designFaults(*designFor(name))) nameFaults_.push_back(std::move(fault));
     wireAll(*this);
+    wired_ = true;
+    if (!strict_)
+        for (const std::string& fault : nameFaults_) std::cerr << "tabrino: " << fault << '\n';
+}
+
+void Program::setStrict(bool s) {
+    strict_ = s;
+    if (!s || nameFaults_.empty()) return;
+    std::string all;
+    for (const std::string& fault : nameFaults_) all += (all.empty() ? "" : "; ") + fault;
+    nameFaults_.clear();
+    throw std::logic_error(all);
+}
+
+void Program::knowDesign(const WindowDesign& d) { extraDesigns_[d.name] = &d; }
+
+void Program::nameFault(std::string what) {
+    if (!wired_) {
+        nameFaults_.push_back(std::move(what));
+        return;
+    }
+    if (strict_) throw std::logic_error(what);
+    std::cerr << "tabrino: " << what << '\n';
+}
+
+void Program::checkName(const std::string& window, const std::string& element) {
+    auto extra = extraDesigns_.find(window);
+    const WindowDesign* d = extra != extraDesigns_.end() ? extra->second : designFor(window);
+    if (!d) return nameFault("a handler is registered on " + window + ", which is no window");
+    if (element.empty()) return;
+    for (const ElementDesign& e : d->elements)
+        if (e.name == element) return;
+    nameFault("a handler is registered on " + window + "." + element + ", which " + window + " does not have");
 }
 
 Program::~Program() = default;
 
-const std::vector<std::string>& Program::windowNames() {
-    static const std::vector<std::string> names = {"Form1",      "clontabrino", "minuto",     "clonminuto",
-                                                   "penales",    "clonpenales", "finpartido", "clonfinpartido",
-                                                   "tenencia",   "configuracion"};
-    return names;
-}
+const std::vector<std::string>& Program::windowNames() { return catalogWindowNames(); }
 
 void Program::start() {
     form1();  // its load runs Form_Load
@@ -102,17 +158,26 @@ std::vector<Window*> Program::windows() const {
 }
 
 void Program::on(const std::string& window, const std::string& element, Event ev, Handler h) {
+    checkName(window, element);
     handlers_[{window, element, static_cast<int>(ev)}] = std::move(h);
 }
 
+void Program::handle(const std::string& window, const std::string& handlerName, Handler h) {
+    const auto cut = handlerName.rfind('_');
+    const std::string event = cut == std::string::npos ? "" : handlerName.substr(cut + 1);
+    for (Event ev : {Event::Click, Event::DblClick, Event::Change, Event::LostFocus})
+        if (event == eventName(ev)) return on(window, handlerName.substr(0, cut), ev, std::move(h));
+    nameFault("a handler named " + handlerName + " on " + window + " names no event");
+}
+
 void Program::onWindow(const std::string& window, WindowEvent ev, Handler h) {
+    checkName(window, kNoElement);
     windowHandlers_[{window, static_cast<int>(ev)}] = std::move(h);
 }
 
-void Program::onTimer(const std::string& timer, Handler h) { timerHandlers_[timer] = std::move(h); }
-
-bool Program::hasHandler(const std::string& window, const std::string& element, Event ev) const {
-    return handlers_.count({window, element, static_cast<int>(ev)}) > 0;
+void Program::onTimer(const std::string& timer, Handler h) {
+    if (!this->timer(timer)) nameFault("a handler is registered on " + timer + ", which is no timer");
+    timerHandlers_[timer] = std::move(h);
 }
 
 void Program::clickAt(Window& w, float x, float y) {
@@ -203,7 +268,7 @@ void Program::tickNow(OneSecondTimer& t) {
     if (game) inTimer1Tick_ = true;
     Handler h = it->second;
     try {
-        dispatch(h);
+        dispatch(h, {t.name(), kNoElement, "Timer"});
     } catch (...) {
         inTimer1Tick_ = false;
         throw;
@@ -234,14 +299,14 @@ void Program::fire(Element& e, Event ev) {
     auto it = handlers_.find({e.window().name(), e.name(), static_cast<int>(ev)});
     if (it == handlers_.end()) return;
     Handler h = it->second;  // the handler may re-register or unload its window
-    dispatch(h);
+    dispatch(h, {e.window().name(), e.name(), eventName(ev)});
 }
 
 void Program::fireWindow(Window& w, WindowEvent ev) {
     auto it = windowHandlers_.find({w.name(), static_cast<int>(ev)});
     if (it == windowHandlers_.end()) return;
     Handler h = it->second;
-    dispatch(h);
+    dispatch(h, {w.name(), kNoElement, eventName(ev)});
 }
 
 void Program::written(Element& e, Property p, bool) {
@@ -251,7 +316,7 @@ void Program::written(Element& e, Property p, bool) {
         timer1.dropPhase();
 }
 
-void Program::dispatch(const Handler& h) {
+void Program::dispatch(const Handler& h, const Origin& from) {
     struct Depth {
         int& d;
         explicit Depth(int& x) : d(x) { ++d; }
@@ -259,11 +324,17 @@ void Program::dispatch(const Handler& h) {
     };
     {
         Depth guard(depth_);
+        // A window the handler unloads waits in the graveyard until the
+        // outermost handler returns, so `from` still names it here.
+        auto where = [&] { return from.window + (from.element.empty() ? "" : "." + from.element) + " " + from.event; };
         try {
             h();
         } catch (const std::exception& ex) {
             if (strict_) throw;
-            lastError_ = ex.what();
+            std::cerr << "tabrino: error in " << where() << ": " << ex.what() << '\n';
+        } catch (...) {
+            if (strict_) throw;
+            std::cerr << "tabrino: error in " << where() << '\n';
         }
     }
     if (depth_ == 0) {

@@ -59,7 +59,9 @@ public:
     void on(const std::string& window, const std::string& element, Event ev, Handler h);
     void onWindow(const std::string& window, WindowEvent ev, Handler h);
     void onTimer(const std::string& timer, Handler h);
-    bool hasHandler(const std::string& window, const std::string& element, Event ev) const;
+    // The same as on(), by the handler's own name: "gollocal_Click" is the
+    // Click of `gollocal`, "tiempolocal_DblClick" its double click.
+    void handle(const std::string& window, const std::string& handlerName, Handler h);
 
     // Pointer input routed by hit-testing (twips of the window's client
     // area): the front-most shown element gets it, a disabled one swallows it.
@@ -99,21 +101,31 @@ public:
     void addListener(ProgramListener* l) { listeners_.push_back(l); }
     void removeListener(ProgramListener* l);
 
-    // A handler that throws is a bug. Strict mode (tests) lets it through;
-    // otherwise it is reported here and the program goes on.
-    void setStrict(bool s) { strict_ = s; }
-    const std::string& lastError() const { return lastError_; }
+    // A handler that throws, or a handler or stacking list naming what no
+    // design has, is a bug. Strict mode (tests) stops at it: setStrict(true)
+    // throws for every such name met while wiring, and later ones throw at
+    // once. Otherwise each is written to the standard error output and the
+    // match goes on.
+    void setStrict(bool s);
+    // A window built outside the catalogue (a test's own design), so that
+    // handlers registered on it are checked against it too.
+    void knowDesign(const WindowDesign& d);
 
     // WindowHost
     void fire(Element& e, Event ev) override;
     void fireWindow(Window& w, WindowEvent ev) override;
     void written(Element& e, Property p, bool changed) override;
 
-    // True while the game clock's own tick runs (its writes keep the phase).
-    bool inTimer1Tick() const { return inTimer1Tick_; }
-
 private:
-    void dispatch(const Handler& h);
+    // Where a handler runs from, for the error report.
+    struct Origin {
+        const std::string& window;
+        const std::string& element;  // empty for window events and timers
+        const char* event;
+    };
+    void dispatch(const Handler& h, const Origin& from);
+    void checkName(const std::string& window, const std::string& element);
+    void nameFault(std::string what);
     void collectGarbage();
 
     std::map<std::string, std::unique_ptr<Window>> windows_;
@@ -128,7 +140,9 @@ private:
     bool exited_ = false;
     bool strict_ = false;
     bool inTimer1Tick_ = false;
-    std::string lastError_;
+    bool wired_ = false;
+    std::vector<std::string> nameFaults_;  // met while wiring, before strict mode is known
+    std::map<std::string, const WindowDesign*> extraDesigns_;
 };
 
 // Every area adds its handlers here (app/wiring.cpp calls them all).

@@ -1,5 +1,8 @@
 #include "app/text.h"
 
+#include <locale.h>
+#include <wctype.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -75,22 +78,73 @@ long colorValue(Rgb rgb) {
     return r | (g << 8) | (b << 16);
 }
 
+namespace {
+
+// The C library's case table for the whole of Unicode, independent of the
+// locale the program runs in.
+locale_t unicodeCase() {
+    static const locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+    return loc;
+}
+
+// One code point from UTF-8 at text[i], advancing i; -1 for a byte that
+// starts no valid sequence (it is then copied as it is).
+long decodeAt(const std::string& text, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char c = byte(i);
+    int extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+    if (extra < 0 || i + extra >= text.size()) {
+        ++i;
+        return -1;
+    }
+    long cp = extra == 0 ? c : c & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) {
+            ++i;
+            return -1;
+        }
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    i += extra + 1;
+    return cp;
+}
+
+void encode(std::string& out, long cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+}  // namespace
+
 std::string upperCase(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c >= 'a' && c <= 'z') {
-            out += static_cast<char>(c - 'a' + 'A');
-        } else if (c == 0xC3 && i + 1 < text.size()) {
-            // Latin-1 supplement lower case letters: U+00E0..U+00FE except U+00F7.
-            unsigned char d = static_cast<unsigned char>(text[i + 1]);
-            if (d >= 0xA0 && d <= 0xBE && d != 0xB7) d = static_cast<unsigned char>(d - 0x20);
-            out += static_cast<char>(c);
-            out += static_cast<char>(d);
-            ++i;
+    const locale_t loc = unicodeCase();
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const long cp = decodeAt(text, i);
+        if (cp < 0) {
+            out += text[start];
+        } else if (cp < 0x80) {
+            out += static_cast<char>(cp >= 'a' && cp <= 'z' ? cp - 'a' + 'A' : cp);
+        } else if (loc) {
+            encode(out, static_cast<long>(towupper_l(static_cast<wint_t>(cp), loc)));
         } else {
-            out += static_cast<char>(c);
+            // Without the table: the Latin-1 lower case letters at least.
+            encode(out, cp >= 0xE0 && cp <= 0xFE && cp != 0xF7 ? cp - 0x20 : cp);
         }
     }
     return out;

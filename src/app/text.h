@@ -27,7 +27,8 @@ Rgb colorFromValueText(const std::string& text);
 // The other way: the colour value (0x00BBGGRR) of an #RRGGBB colour.
 long colorValue(Rgb rgb);
 
-// Upper case for every letter a Spanish name can hold (UTF-8 text).
+// Upper case for every letter that has one (UTF-8 text); bytes that are no
+// valid UTF-8 are kept as they are.
 std::string upperCase(const std::string& text);
 
 }  // namespace tabrino

@@ -2,18 +2,42 @@
 
 namespace tabrino {
 
+namespace {
+
+struct CatalogEntry {
+    const char* name;
+    const WindowDesign& (*design)();
+};
+
+// Every window of the program, once.
+constexpr CatalogEntry kCatalog[] = {
+    {"Form1", form1Design},
+    {"clontabrino", clontabrinoDesign},
+    {"minuto", minutoDesign},
+    {"clonminuto", clonminutoDesign},
+    {"penales", penalesDesign},
+    {"clonpenales", clonpenalesDesign},
+    {"finpartido", finpartidoDesign},
+    {"clonfinpartido", clonfinpartidoDesign},
+    {"tenencia", tenenciaDesign},
+    {"configuracion", configuracionDesign},
+};
+
+}  // namespace
+
 const WindowDesign* designFor(const std::string& w) {
-    if (w == "Form1") return &form1Design();
-    if (w == "clontabrino") return &clontabrinoDesign();
-    if (w == "minuto") return &minutoDesign();
-    if (w == "clonminuto") return &clonminutoDesign();
-    if (w == "tenencia") return &tenenciaDesign();
-    if (w == "configuracion") return &configuracionDesign();
-    if (w == "penales") return &penalesDesign();
-    if (w == "clonpenales") return &clonpenalesDesign();
-    if (w == "finpartido") return &finpartidoDesign();
-    if (w == "clonfinpartido") return &clonfinpartidoDesign();
+    for (const CatalogEntry& e : kCatalog)
+        if (w == e.name) return &e.design();
     return nullptr;
+}
+
+const std::vector<std::string>& catalogWindowNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> out;
+        for (const CatalogEntry& e : kCatalog) out.emplace_back(e.name);
+        return out;
+    }();
+    return names;
 }
 
 }  // namespace tabrino

@@ -20,5 +20,7 @@ const WindowDesign& clonfinpartidoDesign();  // shootout/
 
 // nullptr for a name that is no window of the program.
 const WindowDesign* designFor(const std::string& window);
+// The names of every window, in the catalogue's order.
+const std::vector<std::string>& catalogWindowNames();
 
 }  // namespace tabrino

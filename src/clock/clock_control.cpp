@@ -47,7 +47,7 @@ void iniciapara(Program& p) {
         } else {
             p.timer1.setEnabled(true);
             paintClock(f, p.enultimos10 != "si" ? colorFromValueText(p.colorreloj) : colors::red);
-            for (const char* n : {"Image4", "Image5", "Image6", "Image7"}) f[n].setEnabled(false);
+            activafalta(p, false);
         }
         p.estadoinicio = "iniciado";
         if (p.segundosinicio.empty() && p.minutosinicio.empty() && f["periodo"].text() == "1") {
@@ -131,7 +131,7 @@ void Image2_Click(Program& p) {
         p.castigadoslocal = 0;
         p.castigadosvisita = 0;
     }
-    for (const char* n : {"Image4", "Image5", "Image6", "Image7"}) f[n].setEnabled(false);
+    activafalta(p, false);
     f["Image8"].setVisible(false);
     f["Image9"].setVisible(false);
     p.estadoinicio = "noiniciado";
@@ -146,16 +146,18 @@ void Image2_Click(Program& p) {
 }  // namespace
 
 void wireClockControl(Program& p) {
-    for (const char* n : {"a", "b", "Label6"})
-        p.on("Form1", n, Event::Click, [&p] {
-            iniciapara(p);
-            refrescaclon(p);
-        });
-    p.on("Form1", "Command1", Event::Click, [&p] { Command1_Click(p); });
-    p.on("Form1", "Command2", Event::Click, [&p] { Command2_Click(p); });
-    p.on("Form1", "Command3", Event::Click, [&p] { Command3_Click(p); });
-    p.on("Form1", "Command4", Event::Click, [&p] { Command4_Click(p); });
-    p.on("Form1", "Image2", Event::Click, [&p] { Image2_Click(p); });
+    auto startStop = [&p] {
+        iniciapara(p);
+        refrescaclon(p);
+    };
+    p.handle("Form1", "a_Click", startStop);
+    p.handle("Form1", "b_Click", startStop);
+    p.handle("Form1", "Label6_Click", startStop);
+    p.handle("Form1", "Command1_Click", [&p] { Command1_Click(p); });
+    p.handle("Form1", "Command2_Click", [&p] { Command2_Click(p); });
+    p.handle("Form1", "Command3_Click", [&p] { Command3_Click(p); });
+    p.handle("Form1", "Command4_Click", [&p] { Command4_Click(p); });
+    p.handle("Form1", "Image2_Click", [&p] { Image2_Click(p); });
 }
 
 }  // namespace tabrino

@@ -71,7 +71,7 @@ void Image3_Click(Program& p) {
     p.relojlocal2.clear();
     p.relojvisita1.clear();
     p.relojvisita2.clear();
-    for (const char* n : {"Image4", "Image5", "Image6", "Image7"}) f[n].setEnabled(false);
+    activafalta(p, false);
     for (const char* n : {"a", "Label6", "b"}) f[n].setColor(colors::white);
     p.timer2.setEnabled(false);
     p.contadortimer2 = 0;
@@ -81,5 +81,11 @@ void Image3_Click(Program& p) {
 
 // Closing the operator window ends the program; nothing is asked or kept.
 void apagar_Click(Program& p) { p.unload("Form1"); }
+
+
+void wireMatchReset(Program& p) {
+    p.handle("Form1", "Image3_Click", [&p] { Image3_Click(p); });
+    p.handle("Form1", "apagar_Click", [&p] { apagar_Click(p); });
+}
 
 }  // namespace tabrino

@@ -66,4 +66,11 @@ void periodo_DblClick(Program& p) {
     refrescaclon(p);
 }
 
+
+void wireSeriesField(Program& p) {
+    p.handle("Form1", "tramos_Click", [&p] { tramos_Click(p); });
+    p.handle("Form1", "tramos_Change", [&p] { tramos_Change(p); });
+    p.handle("Form1", "periodo_DblClick", [&p] { periodo_DblClick(p); });
+}
+
 }  // namespace tabrino

@@ -87,4 +87,7 @@ void Timer1_Timer(Program& p) {
     }
 }
 
+
+void wireTick(Program& p) { p.onTimer("Timer1", [&p] { Timer1_Timer(p); }); }
+
 }  // namespace tabrino

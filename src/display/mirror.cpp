@@ -80,4 +80,7 @@ void clontabrino_finmiuto_Click(Program& p) {
     p.unload("clontabrino");
 }
 
+
+void wireMirror(Program& p) { p.handle("clontabrino", "finmiuto_Click", [&p] { clontabrino_finmiuto_Click(p); }); }
+
 }  // namespace tabrino

@@ -62,4 +62,14 @@ void scaledWindow_Resize(Program& p, const std::string& window) {
     w->setScaled(true);
 }
 
+
+void wireScaling(Program& p) {
+    p.onWindow("Form1", WindowEvent::Resize, [&p] { Form1_Resize(p); });
+    for (const char* name : {"clontabrino", "clonminuto", "clonfinpartido", "tenencia", "minuto", "finpartido",
+                             "penales", "clonpenales"}) {
+        std::string window = name;
+        p.onWindow(window, WindowEvent::Resize, [&p, window] { scaledWindow_Resize(p, window); });
+    }
+}
+
 }  // namespace tabrino

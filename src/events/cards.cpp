@@ -4,7 +4,6 @@
 
 #include "app/procedures.h"
 #include "app/text.h"
-#include "events/team_events.h"
 #include "events/team_side.h"
 
 namespace tabrino {
@@ -100,15 +99,23 @@ void escondecastigados(Program& p) {
 }
 
 void wireCards(Program& p) {
-    for (const TeamSide* side : teamSides()) {
-        const TeamSide& s = *side;
-        for (const CardIcon* card : {&s.blueCard, &s.redCard}) {
-            p.on("Form1", card->icon, Event::Click, [&p, &s, card] { giveCard(p, s, *card); });
-            p.on("Form1", card->counter, Event::DblClick, [&p, card] { lowerCardCounter(p, card->counter); });
-        }
-        for (const SuspensionSlot& slot : s.slots)
-            p.on("Form1", slot.picture, Event::DblClick, [&p, &s, &slot] { freeSlotEarly(p, s, slot); });
-    }
+    const TeamSide& home = homeSide();
+    const TeamSide& away = awaySide();
+    auto card = [&p](const TeamSide& s, const CardIcon& c) { return [&p, &s, &c] { giveCard(p, s, c); }; };
+    auto lower = [&p](const CardIcon& c) { return [&p, &c] { lowerCardCounter(p, c.counter); }; };
+    auto free = [&p](const TeamSide& s, int n) { return [&p, &s, n] { freeSlotEarly(p, s, s.slots[n]); }; };
+    p.handle("Form1", "Image5_Click", card(home, home.blueCard));
+    p.handle("Form1", "Image6_Click", card(home, home.redCard));
+    p.handle("Form1", "Image4_Click", card(away, away.blueCard));
+    p.handle("Form1", "Image7_Click", card(away, away.redCard));
+    p.handle("Form1", "numazuleslocal_DblClick", lower(home.blueCard));
+    p.handle("Form1", "numrojaslocal_DblClick", lower(home.redCard));
+    p.handle("Form1", "numazulesvisita_DblClick", lower(away.blueCard));
+    p.handle("Form1", "numrojasvisita_DblClick", lower(away.redCard));
+    p.handle("Form1", "amonlocal_DblClick", free(home, 0));
+    p.handle("Form1", "amonlocal2_DblClick", free(home, 1));
+    p.handle("Form1", "amonvisita_DblClick", free(away, 0));
+    p.handle("Form1", "amonvisita2_DblClick", free(away, 1));
 }
 
 }  // namespace tabrino

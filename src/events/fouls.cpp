@@ -3,7 +3,6 @@
 // limit is shown in the warning colour.
 #include "app/procedures.h"
 #include "app/text.h"
-#include "events/team_events.h"
 #include "events/team_side.h"
 
 namespace tabrino {
@@ -63,15 +62,17 @@ void takeFoulOff(Program& p, const TeamSide& side) {
 
 void activafalta(Program& p, bool enabled) {
     Window& f = p.form1();
-    for (const char* n : {"Image4", "Image5", "Image6", "Image7"}) f[n].setEnabled(enabled);
+    for (const TeamSide* side : teamSides())
+        for (const CardIcon* card : {&side->blueCard, &side->redCard}) f[card->icon].setEnabled(enabled);
 }
 
 void wireFouls(Program& p) {
-    for (const TeamSide* side : teamSides()) {
-        const TeamSide& s = *side;
-        p.on("Form1", s.fouls, Event::Click, [&p, &s] { addFoul(p, s); });
-        p.on("Form1", s.foulTitle, Event::DblClick, [&p, &s] { takeFoulOff(p, s); });
-    }
+    const TeamSide& home = homeSide();
+    const TeamSide& away = awaySide();
+    p.handle("Form1", "faltalocal_Click", [&p, &home] { addFoul(p, home); });
+    p.handle("Form1", "titulofalta_DblClick", [&p, &home] { takeFoulOff(p, home); });
+    p.handle("Form1", "faltavisita_Click", [&p, &away] { addFoul(p, away); });
+    p.handle("Form1", "titulofalta2_DblClick", [&p, &away] { takeFoulOff(p, away); });
 }
 
 }  // namespace tabrino

@@ -1,7 +1,6 @@
 // Goals (click on the score, "+" and "-") and team names (double-click).
 #include "app/procedures.h"
 #include "app/text.h"
-#include "events/team_events.h"
 #include "events/team_side.h"
 
 namespace tabrino {
@@ -36,13 +35,16 @@ void enterTeamName(Program& p, const TeamSide& side) {
 }  // namespace
 
 void wireGoalsAndNames(Program& p) {
-    for (const TeamSide* side : teamSides()) {
-        const TeamSide& s = *side;
-        p.on("Form1", s.score, Event::Click, [&p, &s] { addGoal(p, s); });
-        p.on("Form1", s.plusButton, Event::Click, [&p, &s] { addGoal(p, s); });
-        p.on("Form1", s.minusButton, Event::Click, [&p, &s] { removeGoal(p, s); });
-        p.on("Form1", s.name, Event::DblClick, [&p, &s] { enterTeamName(p, s); });
-    }
+    const TeamSide& home = homeSide();
+    const TeamSide& away = awaySide();
+    p.handle("Form1", "gollocal_Click", [&p, &home] { addGoal(p, home); });
+    p.handle("Form1", "Command5_Click", [&p, &home] { addGoal(p, home); });
+    p.handle("Form1", "Command6_Click", [&p, &home] { removeGoal(p, home); });
+    p.handle("Form1", "equipolocal_DblClick", [&p, &home] { enterTeamName(p, home); });
+    p.handle("Form1", "golvisita_Click", [&p, &away] { addGoal(p, away); });
+    p.handle("Form1", "Command7_Click", [&p, &away] { addGoal(p, away); });
+    p.handle("Form1", "Command8_Click", [&p, &away] { removeGoal(p, away); });
+    p.handle("Form1", "equipovisita_DblClick", [&p, &away] { enterTeamName(p, away); });
 }
 
 }  // namespace tabrino

@@ -31,8 +31,8 @@ void finmiuto_Click(Program& p) {
 }  // namespace
 
 void wirePossession(Program& p) {
-    p.on("Form1", "Command9", Event::Click, [&p] { Command9_Click(p); });
-    p.on("tenencia", "finmiuto", Event::Click, [&p] { finmiuto_Click(p); });
+    p.handle("Form1", "Command9_Click", [&p] { Command9_Click(p); });
+    p.handle("tenencia", "finmiuto_Click", [&p] { finmiuto_Click(p); });
 }
 
 }  // namespace tabrino

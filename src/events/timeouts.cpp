@@ -128,26 +128,25 @@ void Timer3_Timer(Program& p) {
     if (seg.text() == "00") {
         p.timer3.setEnabled(false);
         p.play(Cue::Timbre);
-        Window& f = p.form1();
-        for (const char* card : {"Image4", "Image5", "Image6", "Image7"}) f[card].setEnabled(true);
+        activafalta(p, true);
         closeTwin(p);
         p.unload("minuto");
     }
 }
 
-void wireTimeoutHandlers(Program& p) {
-    p.on("Form1", "tiempolocal", Event::DblClick, [&p] { takeOrReserve(p, kHome); });
-    p.on("Form1", "tiempovisita", Event::DblClick, [&p] { takeOrReserve(p, kAway); });
-    p.on("Form1", "Label3a", Event::DblClick, [&p] { giveBack(p, kHome); });
-    p.on("Form1", "Label3b", Event::DblClick, [&p] { giveBack(p, kAway); });
-    p.on("Form1", "Image8", Event::DblClick, [&p] { cancelRequest(p, "Image8"); });
-    p.on("Form1", "Image9", Event::DblClick, [&p] { cancelRequest(p, "Image9"); });
+void wireTimeouts(Program& p) {
+    p.handle("Form1", "tiempolocal_DblClick", [&p] { takeOrReserve(p, kHome); });
+    p.handle("Form1", "tiempovisita_DblClick", [&p] { takeOrReserve(p, kAway); });
+    p.handle("Form1", "Label3a_DblClick", [&p] { giveBack(p, kHome); });
+    p.handle("Form1", "Label3b_DblClick", [&p] { giveBack(p, kAway); });
+    p.handle("Form1", "Image8_DblClick", [&p] { cancelRequest(p, "Image8"); });
+    p.handle("Form1", "Image9_DblClick", [&p] { cancelRequest(p, "Image9"); });
     p.onWindow("minuto", WindowEvent::Load, [&p] { p.timer3.setEnabled(true); });
     // However the time-out window goes (also closed by the window system),
     // the public screen must not keep a frozen minute.
     p.onWindow("minuto", WindowEvent::Unload, [&p] { closeTwin(p); });
     p.onTimer("Timer3", [&p] { Timer3_Timer(p); });
-    p.on("minuto", "finmiuto", Event::Click, [&p] { finmiuto_Click(p); });
+    p.handle("minuto", "finmiuto_Click", [&p] { finmiuto_Click(p); });
 }
 
 }  // namespace tabrino

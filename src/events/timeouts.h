@@ -5,8 +5,6 @@
 
 namespace tabrino {
 
-void wireTimeoutHandlers(Program& p);
-
 // The time-out window's one-second tick.
 void Timer3_Timer(Program& p);
 

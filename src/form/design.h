@@ -44,4 +44,10 @@ struct WindowDesign {
     std::vector<std::string> controlsFrontToBack;
 };
 
+// What in a design names an element the design does not have (stacking
+// lists, containers) or names two elements alike; empty when sound. A
+// window built from a faulty design skips such names, so they are caught
+// when the program is wired instead.
+std::vector<std::string> designFaults(const WindowDesign& d);
+
 }  // namespace tabrino

@@ -54,7 +54,6 @@ public:
     // The first show runs the resize notification (where scaling happens).
     void show();
     void hide();
-    bool everShown() const { return everShown_; }
 
     WindowState state() const { return state_; }
     // A change of state runs the resize notification while the window is shown.

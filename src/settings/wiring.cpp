@@ -25,7 +25,6 @@ void wireSettings(Program& p) {
         if (storeDurations(p, p.win("configuracion"))) p.unload("configuracion");
     });
     p.on("configuracion", "Text15", Event::LostFocus, [&p] { Text15_LostFocus(p, p.win("configuracion")); });
-    wireSettingsControls(p);
 }
 
 }  // namespace tabrino

@@ -28,8 +28,11 @@ WindowDesign build(const char* name, Box ganador1, bool publicWindow) {
         label("ganador2", {2400, 6600, 14415, 3495}, kImpact, 150, false, colors::yellow, "", C, hidden),
         label("empate", {3480, 6240, 12375, 4335}, kImpact, 150, true, colors::yellow, "EMPATE", C, hidden),
     };
-    if (!publicWindow) w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", true, true, "Cerrar"));
-    w.frontToBack = {"finmiuto", "ganador2", "empate", "ganador1", "fin"};
+    w.frontToBack = {"ganador2", "empate", "ganador1", "fin"};
+    if (!publicWindow) {
+        w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", true, true, "Cerrar"));
+        w.frontToBack.insert(w.frontToBack.begin(), "finmiuto");
+    }
     return w;
 }
 }  // namespace

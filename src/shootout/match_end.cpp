@@ -4,7 +4,6 @@
 // window's "PENALES" link instead.
 #include "app/procedures.h"
 #include "app/text.h"
-#include "shootout/wiring.h"
 
 namespace tabrino {
 
@@ -67,7 +66,7 @@ void llenaFinPartido(Program& p) {
 
 void wireFinPartido(Program& p) {
     p.onTimer("Timer2", [&p] { Timer2_Timer(p); });
-    p.on("finpartido", "finmiuto", Event::Click, [&p] { p.unload("finpartido"); });
+    p.handle("finpartido", "finmiuto_Click", [&p] { p.unload("finpartido"); });
     p.onWindow("finpartido", WindowEvent::Unload, [&p] { finpartido_Unload(p); });
 }
 

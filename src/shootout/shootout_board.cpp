@@ -6,7 +6,6 @@
 #include "app/procedures.h"
 #include "app/text.h"
 #include "shootout/shots.h"
-#include "shootout/wiring.h"
 
 namespace tabrino {
 
@@ -110,7 +109,7 @@ void finmiuto_Click(Program& p) { p.unload("penales"); }
 }  // namespace
 
 void wirePenales(Program& p) {
-    p.on("Form1", "leyendapenal", Event::Click, [&p] { leyendapenal_Click(p); });
+    p.handle("Form1", "leyendapenal_Click", [&p] { leyendapenal_Click(p); });
     p.onWindow("penales", WindowEvent::Load, [&p] { penales_Load(p); });
     p.onWindow("penales", WindowEvent::Unload, [&p] { penales_Unload(p); });
     for (const PenaltyShot& s : kShots) {
@@ -118,9 +117,9 @@ void wirePenales(Program& p) {
         p.on("penales", s.miss.name, Event::Click, [&p, &s] { erradoPenal(p, s); });
         p.on("penales", s.blank.name, Event::Click, [&p, &s] { blancoPenal(p, s); });
     }
-    p.on("penales", "resetpenal", Event::Click, [&p] { resetpenal_Click(p); });
-    p.on("penales", "Image22", Event::Click, [&p] { p.play(Cue::Final); });
-    p.on("penales", "finmiuto", Event::Click, [&p] { finmiuto_Click(p); });
+    p.handle("penales", "resetpenal_Click", [&p] { resetpenal_Click(p); });
+    p.handle("penales", "Image22_Click", [&p] { p.play(Cue::Final); });
+    p.handle("penales", "finmiuto_Click", [&p] { finmiuto_Click(p); });
 }
 
 }  // namespace tabrino

@@ -39,6 +39,10 @@ TEST(Text, UpperCaseCoversSpanishLetters) {
     EXPECT_EQ(upperCase("ñandú fc"), "ÑANDÚ FC");
     EXPECT_EQ(upperCase("áéíóúü ç"), "ÁÉÍÓÚÜ Ç");
     EXPECT_EQ(upperCase("Año 2026 ⚽"), "AÑO 2026 ⚽");
+    // Beyond Latin-1, and text that is no valid UTF-8 passes unharmed.
+    EXPECT_EQ(upperCase("bœuf ÿ"), "BŒUF Ÿ");
+    EXPECT_EQ(upperCase("łódź ğ σ"), "ŁÓDŹ Ğ Σ");
+    EXPECT_EQ(upperCase(std::string("a\xFF" "b\xC3")), std::string("A\xFF" "B\xC3"));
 }
 
 }  // namespace

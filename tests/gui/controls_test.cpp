@@ -53,6 +53,7 @@ struct Controls : ::testing::Test {
 
     void SetUp() override {
         p.setStrict(true);
+        p.knowDesign(design);
         for (const char* n : {"Option1", "Option2", "Check1", "Text1", "Text2"}) {
             const std::string name = n;
             p.on("pruebas", n, Event::Click, [this, name] { events.push_back(name + " Click"); });
