@@ -51,6 +51,8 @@ void paintShape(QPainter& painter, const Element& e, const QRect& box) {
 
 QRect elementBox(const Element& e) { return toPixels(e.geometry()); }
 
+TextLook labelLook(const Element& e) { return lookOf(e); }
+
 QRect elementInk(const Element& e, PictureBook& pictures) {
     if (!e.effectivelyVisible()) return {};
     const QRect box = elementBox(e);

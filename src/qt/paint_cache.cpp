@@ -277,6 +277,26 @@ QRect PaintCache::textInk(const QRect& box, const TextLook& look) {
     return ink.isEmpty() ? QRect() : ink.translated(box.topLeft());
 }
 
+QRegion PaintCache::changedInk(const QRect& box, const TextLook& before, const TextLook& after) {
+    const std::shared_ptr<const Layout> a = layout(box, before), b = layout(box, after);
+    if (!a->whole.isNull() || !b->whole.isNull() || a->needsClip || b->needsClip)
+        return QRegion(a->ink.translated(box.topLeft())).united(b->ink.translated(box.topLeft()));
+    // A glyph drawn at the same place in both looks has the same pixels.
+    const auto same = [](const PlacedGlyph& g, const Layout& in) {
+        for (const PlacedGlyph& h : in.glyphs)
+            if (h.whole == g.whole && h.key == g.key) return true;
+        return false;
+    };
+    QRegion changed;
+    for (const auto& [from, other] : {std::pair{a.get(), b.get()}, std::pair{b.get(), a.get()}})
+        for (const PlacedGlyph& g : from->glyphs)
+            if (!same(g, *other)) {
+                const std::shared_ptr<const Glyph> glyph = glyphFor(g, from->color);
+                changed += QRect(box.topLeft() + g.whole + glyph->at, glyph->image.size());
+            }
+    return changed;
+}
+
 bool PaintCache::drawPicture(QPainter& painter, PictureBook& book, const std::string& id, const QRect& box) {
     if (box.isEmpty()) return false;
     const QString key = QString::fromStdString(id) + QLatin1Char('\x1f') + QString::number(box.width()) +

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <cstddef>
 #include <list>
@@ -54,6 +55,10 @@ public:
     void drawText(QPainter& painter, const QRect& box, const TextLook& look);
     // The pixels drawText touches, inside the box; empty for no ink.
     QRect textInk(const QRect& box, const TextLook& look);
+    // Where the box's pixels differ between two looks of a text in it: for
+    // large texts, only the glyphs that changed or moved (a clock going from
+    // "58" to "57" changes one digit), else both looks' ink.
+    QRegion changedInk(const QRect& box, const TextLook& before, const TextLook& after);
 
     // Draws the picture stretched to the box from an image of that size.
     // False when the picture cannot be drawn.

@@ -11,6 +11,7 @@
 #include "qt/controls.h"
 #include "qt/element_painter.h"
 #include "qt/geometry.h"
+#include "qt/picture_book.h"
 
 namespace tabrino::qt {
 
@@ -64,6 +65,7 @@ void WindowView::detach() {
     controls_->detach();
     w_ = nullptr;
     lastBox_.clear();
+    lastLook_.clear();
     changedSincePaint_.clear();
     QToolTip::hideText();
     hide();
@@ -113,8 +115,20 @@ void WindowView::elementChanged(Element& e, Property p) {
     const bool sameBox = p == Property::Text || p == Property::Color || p == Property::Enabled ||
                          p == Property::Visible || p == Property::Picture;
     const QRect now = sameBox ? elementInk(e, pictures_) : elementBox(e);
+    QRegion dirty = QRegion(before).united(now);
+    // A label whose look on screen is known repaints only the glyphs that
+    // differ: one digit of a clock second, not both.
+    if (sameBox && p != Property::Visible && e.kind() == Kind::Label) {
+        TextLook look = labelLook(e);
+        auto shown = lastLook_.find(&e);
+        if (shown != lastLook_.end() && e.effectivelyVisible())
+            dirty = pictures_.cache().changedInk(elementBox(e), shown->second, look);
+        lastLook_[&e] = std::move(look);
+    } else {
+        lastLook_.erase(&e);
+    }
     QWidget* host = hostOf(e);
-    host->update(QRegion(before).united(now));
+    host->update(dirty);
     before = now;
 }
 

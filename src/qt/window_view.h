@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "qt/paint_cache.h"
 
 namespace tabrino::qt {
 
@@ -76,6 +77,7 @@ private:
     PictureBook& pictures_;
     Controls* controls_;  // a Qt child of this view
     std::map<const Element*, QRect> lastBox_;  // where each element may have drawn
+    std::map<const Element*, TextLook> lastLook_;  // each label as last drawn, where known
     std::function<void()> afterInput_;
     long repaints_ = 0;
     long lookChanges_ = 0;

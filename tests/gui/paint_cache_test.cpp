@@ -98,6 +98,61 @@ TEST(PaintCache, DrawsTextsAsDrawingThemDirectly) {
     }
 }
 
+// Every pixel that differs between two looks of a text must lie in the
+// region a view repaints for that change.
+TEST(PaintCache, ChangedInkHoldsEveryPixelThatChanged) {
+    struct Change {
+        const char* face;
+        float points;
+        double scale;
+        const char* before;
+        const char* after;
+        bool oneGlyph;  // only one glyph's place may be repainted
+    };
+    const Change changes[] = {
+        {"DS-Digital", 309.75f, 1, "58", "57", true},
+        {"DS-Digital", 309.75f, 3, "10", "09", false},
+        {"DS-Digital", 309.75f, 1, "09", "9", false},  // a glyph moves
+        {"Impact", 260.25f, 1, "9", "10", false},
+        {"DS-Digital", 30, 1, "01", "00", false},      // small: both looks' ink
+        {"Impact", 65.25f, 1, "L O C A L", "CLUB PATIN VOLTREGA", false},
+        {"Impact", 180, 1, "3", "", false},
+    };
+    const QRect box(QPoint(3, 4), QSize(377, 337));
+    const int flags = int(Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip);
+    for (const Change& c : changes) {
+        SCOPED_TRACE(std::string(c.before) + " -> " + c.after);
+        const FittedFont f = fittedFont(Font{c.face, c.points, false}, c.scale);
+        const QRect scaled(box.topLeft(), box.size() * c.scale);
+        const auto look = [&](const char* text) {
+            return TextLook{QString::fromLatin1(text), f.font, f.shift, Qt::white, flags};
+        };
+        PaintCache cache;
+        const auto draw = [&](const char* text) {
+            QImage img(scaled.size() + QSize(6, 8), QImage::Format_RGB32);
+            img.fill(Qt::black);
+            QPainter p(&img);
+            cache.drawText(p, scaled, look(text));
+            return img;
+        };
+        const QImage a = draw(c.before), b = draw(c.after);
+        const QRegion changed = cache.changedInk(scaled, look(c.before), look(c.after));
+        int outside = 0, differing = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y)) {
+                    ++differing;
+                    if (!changed.contains(QPoint(x, y))) ++outside;
+                }
+        EXPECT_GT(differing, 0);
+        EXPECT_EQ(outside, 0) << "of " << differing << " changed pixels";
+        if (c.oneGlyph) {
+            const QRect ink = cache.textInk(scaled, look(c.before));
+            EXPECT_LT(changed.boundingRect().width(), ink.width() * 2 / 3);
+        }
+    }
+}
+
 TEST(PaintCache, KeepsWithinItsLimitAndRedrawsWhatItDropped) {
     // Room for a few large glyphs only: the oldest go, and drawing them
     // again renders them again, the same.
