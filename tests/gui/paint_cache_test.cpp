@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "gui_support.h"
 #include "qt/fonts.h"
 #include "qt/paint_cache.h"
 #include "qt/picture_book.h"
@@ -178,6 +179,33 @@ TEST(PaintCache, KeepsWithinItsLimitAndRedrawsWhatItDropped) {
     p.end();
     EXPECT_GT(cache.misses(), misses);
     EXPECT_EQ(img, first);
+}
+
+// What a window shows after many small repaints is what it shows painted
+// whole: the screen's image of it against a fresh paint of the view.
+TEST(PaintCache, WindowAfterChangesLooksAsPaintedWhole) {
+    test::ShownProgram s;
+    WindowView& view = s.form1View();
+    const auto same = [&] {
+        const QImage onScreen = view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage whole = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return onScreen == whole;
+    };
+    s.f()["c"].setVisible(true);
+    s.f()["d"].setVisible(true);
+    const std::vector<std::pair<const char*, const char*>> steps = {
+        {"b", "59"}, {"b", "58"}, {"d", "07"}, {"b", "50"}, {"b", "49"}, {"gollocal", "1"}, {"b", "09"},
+        {"gollocal", "10"}, {"b", "9"}, {"d", "00"}, {"b", ""}, {"gollocal", "9"}, {"b", "00"}, {"a", "24"},
+    };
+    for (const auto& [name, text] : steps) {
+        SCOPED_TRACE(std::string(name) + " = \"" + text + "\"");
+        s.f()[name].setText(text);
+        test::settle();
+        EXPECT_TRUE(same());
+    }
+    s.f()["b"].setColor(0x0000FF);
+    test::settle();
+    EXPECT_TRUE(same());
 }
 
 }  // namespace
