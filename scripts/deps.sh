@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the build and the tests need, when missing.
 set -euo pipefail
 pkgs=(cmake g++ make ccache libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev
-      libqt6svg6-dev fonts-dseg fonts-roboto-unhinted fonts-liberation xvfb xauth pulseaudio)
+      libqt6svg6-dev fonts-dseg fonts-roboto-unhinted fonts-liberation xvfb xauth pulseaudio
+      desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

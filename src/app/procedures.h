@@ -52,5 +52,6 @@ void wireSettings(Program& p);         // settings/wiring.cpp
 void wireSettingsControls(Program& p); // settings/controls.cpp
 void wirePenales(Program& p);          // shootout/shootout_board.cpp
 void wireFinPartido(Program& p);       // shootout/match_end.cpp
+void wireAbout(Program& p);            // app/about.cpp
 
 }  // namespace tabrino

@@ -21,6 +21,7 @@ void wireAll(Program& p) {
     wireSettingsControls(p);
     wirePenales(p);
     wireFinPartido(p);
+    wireAbout(p);
 }
 
 }  // namespace tabrino

@@ -76,6 +76,9 @@ public:
     virtual void quit() = 0;
     // The colour behind selected text.
     virtual Rgb highlightColor() = 0;
+    // Shows the program's About window (name, version, licence, credits)
+    // beside the others, without waiting for it to close.
+    virtual void showAbout() = 0;
 };
 
 // Milliseconds of a monotonic clock.

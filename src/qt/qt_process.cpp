@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include "qt/about_window.h"
 
 namespace tabrino::qt {
 
@@ -32,6 +35,22 @@ void QtProcess::quit() { QCoreApplication::quit(); }
 
 Rgb QtProcess::highlightColor() {
     return QGuiApplication::palette().color(QPalette::Highlight).rgb() & 0xFFFFFFu;
+}
+
+QtProcess::~QtProcess() { delete about_.data(); }
+
+void QtProcess::showAbout() {
+    if (!about_) {
+        about_ = new AboutWindow;
+        // In the middle of the operator's screen, also where no window
+        // manager places it (a bare kiosk session).
+        about_->adjustSize();
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            about_->move(screen->availableGeometry().center() - about_->rect().center());
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }
 
 }  // namespace tabrino::qt

@@ -1,9 +1,11 @@
 #pragma once
 // Process-level services: the single running copy, quitting, the system
-// highlight colour; and the monotonic clock of the timers.
+// highlight colour, the About window; and the monotonic clock of the timers.
 #include <QElapsedTimer>
 #include <QLockFile>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include "platform/services.h"
 
@@ -12,6 +14,9 @@ namespace tabrino::qt {
 class QtProcess : public Process {
 public:
     explicit QtProcess(const QString& lockPath = defaultLockPath());
+    ~QtProcess() override;
+    QtProcess(const QtProcess&) = delete;
+    QtProcess& operator=(const QtProcess&) = delete;
     // Per user, in the runtime folder when there is one.
     static QString defaultLockPath();
 
@@ -20,9 +25,13 @@ public:
     bool anotherCopyRunning() override;
     void quit() override;
     Rgb highlightColor() override;
+    // One About window: a second click raises the open one.
+    void showAbout() override;
+    QWidget* aboutWindow() const { return about_; }
 
 private:
     QLockFile lock_;
+    QPointer<QWidget> about_;  // closes itself, or goes with the program
 };
 
 class QtClock : public MonotonicClock {

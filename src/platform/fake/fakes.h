@@ -79,9 +79,11 @@ class FakeProcess : public Process {
 public:
     bool otherCopy = false;
     bool quitCalled = false;
+    int aboutShown = 0;
     bool anotherCopyRunning() override { return otherCopy; }
     void quit() override { quitCalled = true; }
     Rgb highlightColor() override { return 0x0078D7; }
+    void showAbout() override { ++aboutShown; }
 };
 
 class FakeClock : public MonotonicClock {
