@@ -28,26 +28,24 @@ Qt::Alignment horizontal(Align a) {
     return Qt::AlignLeft;
 }
 
-void paintLabel(QPainter& painter, const Element& e, const QRect& box) {
-    if (e.text().empty()) return;
+TextLook lookOf(const Element& e) {
+    const QRect box = elementBox(e);
     const QString text = QString::fromStdString(e.text());
     const TextFit fit = holdsTeamName(e) ? fitName(text, e.font(), box.size())
                                          : fitLabel(text, e.font(), box.size(), verticalSlack(e));
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    painter.setFont(fit.font);
     // A disabled label is greyed, as the toolkit greys disabled captions.
-    painter.setPen(e.effectivelyEnabled() ? toColor(e.color())
-                                          : QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     // The background stays transparent: the window shows through the box.
     // Moved as the design face would sit, but clipped to the box itself.
-    const int flags = static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextDontClip);
-    for (qsizetype i = 0; i < fit.lines.size(); ++i) {
-        const QRect line(box.left(), box.top() + fit.shift + static_cast<int>(i) * fit.lineHeight, box.width(),
-                         fit.lineHeight);
-        painter.drawText(line, flags, fit.lines[i]);
-    }
-    painter.restore();
+    // The fitted lines are drawn as they are: no further wrapping.
+    return TextLook{fit.lines.join(QLatin1Char('\n')), fit.font, fit.shift,
+                    e.effectivelyEnabled() ? toColor(e.color())
+                                           : QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText),
+                    static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextDontClip)};
+}
+
+void paintLabel(QPainter& painter, const Element& e, const QRect& box, PaintCache& cache) {
+    if (e.text().empty()) return;
+    cache.drawText(painter, box, lookOf(e));
 }
 
 void paintShape(QPainter& painter, const Element& e, const QRect& box) {
@@ -89,6 +87,15 @@ bool closeIconOfPublicWindow(const Element& e) {
 
 QRect elementBox(const Element& e) { return toPixels(e.geometry()); }
 
+TextLook labelLook(const Element& e) { return lookOf(e); }
+
+QRect elementInk(const Element& e, PictureBook& pictures) {
+    if (!e.effectivelyVisible()) return {};
+    const QRect box = elementBox(e);
+    if (e.kind() != Kind::Label) return box;
+    return e.text().empty() ? QRect() : pictures.cache().textInk(box, lookOf(e));
+}
+
 int paintWindowless(QPainter& painter, const Window& w, const Element* container, const QRegion& dirty,
                     PictureBook& pictures, bool pointerInside) {
     int painted = 0;
@@ -98,11 +105,14 @@ int paintWindowless(QPainter& painter, const Window& w, const Element* container
         if (!pointerInside && closeIconOfPublicWindow(*e)) continue;
         const QRect box = elementBox(*e);
         if (box.isEmpty() || !dirty.intersects(box)) continue;
+        // A label is painted only where its text is: the big digits' boxes
+        // overlap their neighbours, their ink does not.
+        if (e->kind() == Kind::Label && !dirty.intersects(elementInk(*e, pictures))) continue;
         switch (e->kind()) {
-            case Kind::Label: paintLabel(painter, *e, box); break;
+            case Kind::Label: paintLabel(painter, *e, box, pictures.cache()); break;
             // A disabled picture looks the same: it only ignores the pointer.
             case Kind::Picture:
-                if (!pictures.draw(painter, e->picture(), box) && !e->picture().empty())
+                if (!pictures.cache().drawPicture(painter, pictures, e->picture(), box) && !e->picture().empty())
                     paintMissingPicture(painter, *e, box);
                 break;
             case Kind::Shape: paintShape(painter, *e, box); break;

@@ -4,6 +4,7 @@
 #include <QRegion>
 
 #include "form/window.h"
+#include "qt/paint_cache.h"
 
 class QPainter;
 
@@ -25,5 +26,10 @@ bool closeIconOfPublicWindow(const Element& e);
 
 // Pixel box of an element inside its container.
 QRect elementBox(const Element& e);
+// The pixels an element paints inside its container: for a label, those its
+// text touches; empty when nothing of it is drawn.
+QRect elementInk(const Element& e, PictureBook& pictures);
+// What decides a label's pixels in its box.
+TextLook labelLook(const Element& e);
 
 }  // namespace tabrino::qt

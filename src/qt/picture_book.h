@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "qt/paint_cache.h"
+
 class QPainter;
 class QSvgRenderer;
 
@@ -24,12 +26,15 @@ public:
     // nothing: the window goes on without that picture.
     bool draw(QPainter& painter, const std::string& id, const QRectF& box);
     bool has(const std::string& id);
+    // What the windows have drawn, kept for their next paints.
+    PaintCache& cache() { return cache_; }
 
 private:
     QSvgRenderer* renderer(const std::string& id);
 
     QString folder_;
     std::map<std::string, std::unique_ptr<QSvgRenderer>> renderers_;  // null: not loadable
+    PaintCache cache_;
 };
 
 }  // namespace tabrino::qt

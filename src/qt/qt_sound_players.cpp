@@ -5,10 +5,10 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <QtEndian>
+#include <string>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -18,12 +18,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/program.h"
+
 namespace tabrino::qt {
 
 namespace {
 // How long opening waits for a file to be decoded before trusting it.
 constexpr int kOpenWaitMs = 3000;
-constexpr int kLoaderSettleMs = 30;
 // How long a look at a file may take before the file is given up on.
 constexpr int kLookLimitMs = 1000;
 }  // namespace
@@ -106,20 +107,35 @@ QSoundEffect* QtSoundPlayers::player(int n) const {
     return players_[static_cast<std::size_t>(n)].get();
 }
 
+std::unique_ptr<QSoundEffect> QtSoundPlayers::request(const std::string& file) const {
+    const QString path = folder_ + QLatin1Char('/') + QString::fromStdString(file);
+    if (!looksPlayableWithin(path, kLookLimitMs)) return nullptr;
+    return load(path);
+}
+
 bool QtSoundPlayers::open(int n, const std::string& file) {
     if (n < 1 || n > 5) return false;
+    // Qt decodes every sound in one loader thread, which ends as soon as it
+    // has nothing left to load; a load asked for while it is ending waits
+    // for the next load to start it again, seconds later or never. So the
+    // five cue files are all asked for at once, at the first open, and each
+    // open then waits for its own file only.
+    if (!requested_) {
+        requested_ = true;
+        for (int k = 1; k <= 5; ++k) {
+            const std::string cue = cueFile(static_cast<Cue>(k));
+            loading_[static_cast<std::size_t>(k)] = {cue, request(cue)};
+        }
+    }
     auto& slot = players_[static_cast<std::size_t>(n)];
     slot.reset();
     paths_[static_cast<std::size_t>(n)].clear();
-    const QString path = folder_ + QLatin1Char('/') + QString::fromStdString(file);
-    if (!looksPlayableWithin(path, kLookLimitMs)) return false;
-    auto effect = std::make_unique<QSoundEffect>();
-    // Decoding runs in the background; wait for it here, at start-up, so a
-    // file that cannot be played is known now and not at the first whistle.
-    // Qt's sample loader runs in a thread that ends after each load; a load
-    // asked for while it is ending lies idle for about three seconds. A short
-    // pause lets it end first, so five files open in a fraction of a second.
-    QThread::msleep(kLoaderSettleMs);
+    auto& [asked, effect] = loading_[static_cast<std::size_t>(n)];
+    if (asked != file || !effect) effect = asked == file ? nullptr : request(file);
+    asked.clear();
+    if (!effect) return false;
+    // Wait for the decoding here, at start-up, so a file that cannot be
+    // played is known now and not at the first whistle.
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
@@ -128,18 +144,20 @@ bool QtSoundPlayers::open(int n, const std::string& file) {
         const QSoundEffect::Status s = effect->status();
         return s == QSoundEffect::Ready || s == QSoundEffect::Error;
     };
-    const auto quitWhenSettled = [&] {
+    QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, [&] {
         if (settled()) loop.quit();
-    };
-    QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, quitWhenSettled);
-    effect->setSource(QUrl::fromLocalFile(path));
+    });
     if (!settled()) {
         limit.start(kOpenWaitMs);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    if (effect->status() == QSoundEffect::Error) return false;
+    // Still loading at the limit: trusted, as the header looked right.
+    if (effect->status() == QSoundEffect::Error) {
+        effect.reset();
+        return false;
+    }
     slot = std::move(effect);
-    paths_[static_cast<std::size_t>(n)] = path;
+    paths_[static_cast<std::size_t>(n)] = folder_ + QLatin1Char('/') + QString::fromStdString(file);
     return true;
 }
 

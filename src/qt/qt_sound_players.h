@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "platform/services.h"
 
@@ -40,6 +42,8 @@ private:
     // pulled out): the players are bound to the old one and start afresh.
     void outputsChanged();
     std::unique_ptr<QSoundEffect> load(const QString& path) const;
+    // A player asked to load the file; null when the file is not a playable WAV.
+    std::unique_ptr<QSoundEffect> request(const std::string& file) const;
 
     QString folder_;
     std::array<std::unique_ptr<QSoundEffect>, 6> players_;  // 1..5
@@ -48,6 +52,9 @@ private:
     std::unique_ptr<QObject> context_;  // ends the connections with this object
     std::function<void()> onOutputLost_;
     bool toldLost_ = false;
+    // Loads asked for ahead of each player's open: the file and its player.
+    std::array<std::pair<std::string, std::unique_ptr<QSoundEffect>>, 6> loading_;
+    bool requested_ = false;
 };
 
 }  // namespace tabrino::qt

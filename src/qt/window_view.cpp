@@ -11,6 +11,7 @@
 #include "qt/controls.h"
 #include "qt/element_painter.h"
 #include "qt/geometry.h"
+#include "qt/picture_book.h"
 
 namespace tabrino::qt {
 
@@ -64,6 +65,8 @@ void WindowView::detach() {
     controls_->detach();
     w_ = nullptr;
     lastBox_.clear();
+    lastLook_.clear();
+    changedSincePaint_.clear();
     QToolTip::hideText();
     hide();
 }
@@ -92,7 +95,6 @@ void WindowView::elementChanged(Element& e, Property p) {
         controls_->sync(e, p);
         return;
     }
-    const QRect now = elementBox(e);
     QRect& before = lastBox_[&e];
     switch (p) {
         case Property::Tooltip:
@@ -104,8 +106,29 @@ void WindowView::elementChanged(Element& e, Property p) {
             break;
         default: break;
     }
+    // A hidden element's text or colour is not seen; its showing or hiding is.
+    if (e.effectivelyVisible() || p == Property::Visible)
+        if (changedSincePaint_.insert(&e).second) ++lookChanges_;
+    // Where a text changes, only its old and new ink need painting, so the
+    // neighbours its box overlaps are left alone. A new box or font is
+    // painted whole, once.
+    const bool sameBox = p == Property::Text || p == Property::Color || p == Property::Enabled ||
+                         p == Property::Visible || p == Property::Picture;
+    const QRect now = sameBox ? elementInk(e, pictures_) : elementBox(e);
+    QRegion dirty = QRegion(before).united(now);
+    // A label whose look on screen is known repaints only the glyphs that
+    // differ: one digit of a clock second, not both.
+    if (sameBox && p != Property::Visible && e.kind() == Kind::Label) {
+        TextLook look = labelLook(e);
+        auto shown = lastLook_.find(&e);
+        if (shown != lastLook_.end() && e.effectivelyVisible())
+            dirty = pictures_.cache().changedInk(elementBox(e), shown->second, look);
+        lastLook_[&e] = std::move(look);
+    } else {
+        lastLook_.erase(&e);
+    }
     QWidget* host = hostOf(e);
-    host->update(before.united(now));
+    host->update(dirty);
     before = now;
 }
 
@@ -143,6 +166,7 @@ void WindowView::paintEvent(QPaintEvent* ev) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const QRect& r : ev->region()) painter.fillRect(r, palette().color(QPalette::Window));
+    changedSincePaint_.clear();
     if (!w_) return;
     painter.setClipRegion(ev->region());
     addRepaints(paintWindowless(painter, *w_, nullptr, ev->region(), pictures_, underMouse()));

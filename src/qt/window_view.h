@@ -8,9 +8,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/program.h"
+#include "qt/paint_cache.h"
 
 namespace tabrino::qt {
 
@@ -32,6 +34,9 @@ public:
     // Windowless elements painted since the view was made (frames included).
     long repaints() const { return repaints_; }
     void addRepaints(int n) { repaints_ += n; }
+    // Windowless elements whose look changed since the view was made, each
+    // counted once between two paints: what a repaint cannot do with less.
+    long lookChanges() const { return lookChanges_; }
 
     PictureBook& pictures() const { return pictures_; }
     // The widget of a windowed element, nullptr for other names.
@@ -71,9 +76,12 @@ private:
     Window* w_;
     PictureBook& pictures_;
     Controls* controls_;  // a Qt child of this view
-    std::map<const Element*, QRect> lastBox_;  // where each element was drawn
+    std::map<const Element*, QRect> lastBox_;  // where each element may have drawn
+    std::map<const Element*, TextLook> lastLook_;  // each label as last drawn, where known
     std::function<void()> afterInput_;
     long repaints_ = 0;
+    long lookChanges_ = 0;
+    std::set<const Element*> changedSincePaint_;
     bool applying_ = false;     // the view is being set from the model
     bool pressed_ = false;
     bool secondPress_ = false;  // the press being released was a double click's

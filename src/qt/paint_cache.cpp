@@ -1,0 +1,323 @@
+#include "qt/paint_cache.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
+#include <cmath>
+
+#include "qt/picture_book.h"
+
+namespace tabrino::qt {
+
+namespace {
+
+// Above this pixel size Qt fills glyph outlines instead of using its glyph cache.
+constexpr int kLargeText = 64;
+// Glyph positions are kept to 1/64 pixel, the resolution text layout works in.
+constexpr int kSubpixel = 64;
+
+// The smallest rectangle holding every pixel that is not fully transparent.
+QRect inkBounds(const QImage& img) {
+    int left = img.width(), right = -1, top = img.height(), bottom = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        int x0 = 0;
+        while (x0 < img.width() && qAlpha(line[x0]) == 0) ++x0;
+        if (x0 == img.width()) continue;
+        int x1 = img.width() - 1;
+        while (qAlpha(line[x1]) == 0) --x1;
+        left = std::min(left, x0);
+        right = std::max(right, x1);
+        top = std::min(top, y);
+        bottom = y;
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QImage transparentImage(QSize size) {
+    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+QString lookKey(const QRect& box, const TextLook& look) {
+    return look.font.key() + QLatin1Char('\x1f') + look.text + QLatin1Char('\x1f') +
+           QString::number(look.shift) + QLatin1Char(',') + QString::number(look.flags) + QLatin1Char(',') +
+           QString::number(look.color.rgba(), 16) + QLatin1Char(',') + QString::number(box.width()) +
+           QLatin1Char('x') + QString::number(box.height());
+}
+
+}  // namespace
+
+template <class V>
+class PaintCache::Lru {
+public:
+    explicit Lru(std::size_t budget) : budget_(budget) {}
+
+    std::shared_ptr<const V> find(const QString& key) {
+        auto it = index_.find(key);
+        if (it == index_.end()) return {};
+        order_.splice(order_.begin(), order_, it.value());
+        return it.value()->value;
+    }
+
+    void put(const QString& key, std::shared_ptr<const V> value, std::size_t bytes) {
+        order_.push_front({key, std::move(value), bytes});
+        index_.insert(key, order_.begin());
+        bytes_ += bytes;
+        // The newest stays even over the limit: it is about to be drawn.
+        while (bytes_ > budget_ && order_.size() > 1) {
+            bytes_ -= order_.back().bytes;
+            index_.remove(order_.back().key);
+            order_.pop_back();
+        }
+    }
+
+    std::size_t bytes() const { return bytes_; }
+
+private:
+    struct Entry {
+        QString key;
+        std::shared_ptr<const V> value;
+        std::size_t bytes;
+    };
+    std::size_t budget_;
+    std::size_t bytes_ = 0;
+    std::list<Entry> order_;  // most recently used first
+    QHash<QString, typename std::list<Entry>::iterator> index_;
+};
+
+// One glyph filled at one subpixel offset; `at` is the image's top-left from
+// the whole pixel the glyph's origin falls in.
+struct PaintCache::Glyph {
+    QImage image;
+    QPoint at;
+};
+
+// A text laid out in its box: either where each glyph goes, or the whole
+// text as one image. Positions are from the box's top-left. Glyph images
+// are looked up at each paint, so the glyph limit bounds them all.
+struct PaintCache::PlacedGlyph {
+    QString key;
+    QRawFont font;
+    quint32 index;
+    int fx, fy;    // subpixel offset, in 1/64 pixel
+    QPoint whole;  // the pixel the glyph's origin falls in
+};
+
+struct PaintCache::Layout {
+    std::vector<PlacedGlyph> glyphs;
+    QColor color;
+    QImage whole;
+    QPoint wholeAt;
+    QRect ink;
+    bool needsClip = false;  // some ink falls outside the box
+};
+
+PaintCache::PaintCache(std::size_t glyphBytes, std::size_t textBytes, std::size_t pictureBytes)
+    : layouts_(std::make_unique<Lru<Layout>>(textBytes)),
+      glyphs_(std::make_unique<Lru<Glyph>>(glyphBytes)),
+      pictures_(std::make_unique<Lru<QImage>>(pictureBytes)) {}
+
+PaintCache::~PaintCache() = default;
+
+std::size_t PaintCache::bytes() const { return layouts_->bytes() + glyphs_->bytes() + pictures_->bytes(); }
+
+std::shared_ptr<const PaintCache::Layout> PaintCache::layout(const QRect& box, const TextLook& look) {
+    const QString key = lookKey(box, look);
+    if (auto found = layouts_->find(key)) return found;
+    ++misses_;
+    std::shared_ptr<const Layout> made =
+        look.font.pixelSize() > kLargeText ? layOutLarge(box, look) : renderSmall(box, look);
+    const std::size_t bytes = std::size_t(made->whole.sizeInBytes()) + made->glyphs.size() * 96 + 256;
+    layouts_->put(key, made, bytes);
+    return made;
+}
+
+std::shared_ptr<const PaintCache::Layout> PaintCache::renderSmall(const QRect& box, const TextLook& look) {
+    auto out = std::make_shared<Layout>();
+    if (look.text.isEmpty() || box.isEmpty()) return out;
+    // The very call the window would make, on an image the size of the box
+    // (which is where the window clips it).
+    QImage img = transparentImage(box.size());
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(look.font);
+        p.setPen(look.color);
+        p.translate(0, look.shift);
+        p.drawText(QRect(QPoint(0, 0), box.size()), look.flags, look.text);
+    }
+    const QRect ink = inkBounds(img);
+    if (ink.isEmpty()) return out;
+    out->whole = img.copy(ink);
+    out->wholeAt = ink.topLeft();
+    out->ink = ink;
+    return out;
+}
+
+std::shared_ptr<const PaintCache::Layout> PaintCache::layOutLarge(const QRect& box, const TextLook& look) {
+    auto out = std::make_shared<Layout>();
+    out->color = look.color;
+    if (look.text.isEmpty() || box.isEmpty()) return out;
+    // Lines broken and placed as QPainter::drawText places them in a box.
+    QTextLayout text(look.text, look.font);
+    QTextOption option;
+    const bool wrap = look.flags & Qt::TextWordWrap;
+    option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    if (!wrap) option.setFlags(QTextOption::IncludeTrailingSpaces);
+    option.setAlignment(Qt::AlignLeft);
+    text.setTextOption(option);
+    const qreal leading = QFontMetricsF(look.font).leading();
+    qreal height = -leading;
+    text.beginLayout();
+    for (;;) {
+        QTextLine line = text.createLine();
+        if (!line.isValid()) break;
+        line.setLineWidth(std::max(0, box.width()));
+        height = std::ceil(height + leading);  // lines start on whole pixels
+        line.setPosition(QPointF(0, height));
+        height += line.ascent() + line.descent();
+    }
+    text.endLayout();
+    qreal yoff = look.shift;
+    if (look.flags & Qt::AlignBottom) yoff += box.height() - height;
+    else if (look.flags & Qt::AlignVCenter) yoff += (box.height() - height) / 2;
+
+    const QRect inBox(QPoint(0, 0), box.size());
+    const QString fontKey = look.font.key() + QLatin1Char('\x1f') + QString::number(look.color.rgba(), 16);
+    for (int i = 0; i < text.lineCount(); ++i) {
+        const QTextLine line = text.lineAt(i);
+        const qreal advance = line.horizontalAdvance();
+        qreal xoff = 0;
+        if (look.flags & Qt::AlignRight) xoff = box.width() - advance;
+        else if (look.flags & Qt::AlignHCenter) xoff = (box.width() - advance) / 2;
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            const QRawFont raw = run.rawFont();
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            const QString runKey = fontKey + QLatin1Char('\x1f') + raw.familyName() + QLatin1Char(',') +
+                                   raw.styleName() + QLatin1Char(',') + QString::number(raw.pixelSize());
+            for (qsizetype g = 0; g < indexes.size(); ++g) {
+                const QPointF pos = positions[g] + QPointF(xoff, yoff);
+                QPoint whole(int(std::floor(pos.x())), int(std::floor(pos.y())));
+                int fx = int(std::lround((pos.x() - whole.x()) * kSubpixel));
+                int fy = int(std::lround((pos.y() - whole.y()) * kSubpixel));
+                if (fx == kSubpixel) fx = 0, whole.rx() += 1;
+                if (fy == kSubpixel) fy = 0, whole.ry() += 1;
+                const QString key = runKey + QLatin1Char(',') + QString::number(indexes[g]) + QLatin1Char(',') +
+                                    QString::number(fx) + QLatin1Char(',') + QString::number(fy);
+                const PlacedGlyph placed{key, raw, indexes[g], fx, fy, whole};
+                const std::shared_ptr<const Glyph> glyph = glyphFor(placed, look.color);
+                if (glyph->image.isNull()) continue;
+                out->glyphs.push_back(placed);
+                const QRect rect(whole + glyph->at, glyph->image.size());
+                out->ink |= rect & inBox;
+                if (!inBox.contains(rect)) out->needsClip = true;
+            }
+        }
+    }
+    return out;
+}
+
+std::shared_ptr<const PaintCache::Glyph> PaintCache::glyphFor(const PlacedGlyph& g, const QColor& color) {
+    if (auto found = glyphs_->find(g.key)) return found;
+    auto made = std::make_shared<Glyph>();
+    QPainterPath path = g.font.pathForGlyph(g.index);
+    if (!path.isEmpty()) {
+        // Filled as QPainter fills a glyph too large for its cache.
+        path.setFillRule(Qt::WindingFill);
+        const QPointF frac(double(g.fx) / kSubpixel, double(g.fy) / kSubpixel);
+        const QRectF b = path.boundingRect().translated(frac);
+        const QRect r(QPoint(int(std::floor(b.left())) - 1, int(std::floor(b.top())) - 1),
+                      QPoint(int(std::ceil(b.right())) + 1, int(std::ceil(b.bottom())) + 1));
+        QImage img = transparentImage(r.size());
+        {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.translate(frac - QPointF(r.topLeft()));
+            p.fillPath(path, color);
+        }
+        const QRect ink = inkBounds(img);
+        if (!ink.isEmpty()) {
+            made->image = img.copy(ink);
+            made->at = r.topLeft() + ink.topLeft();
+        }
+    }
+    ++glyphMisses_;
+    glyphs_->put(g.key, made, std::size_t(made->image.sizeInBytes()) + 128);
+    return made;
+}
+
+void PaintCache::drawText(QPainter& painter, const QRect& box, const TextLook& look) {
+    const std::shared_ptr<const Layout> l = layout(box, look);
+    if (l->ink.isEmpty()) return;
+    if (!l->whole.isNull()) {
+        painter.drawImage(box.topLeft() + l->wholeAt, l->whole);
+        return;
+    }
+    if (l->needsClip) {
+        painter.save();
+        painter.setClipRect(box, Qt::IntersectClip);
+    }
+    for (const PlacedGlyph& g : l->glyphs) {
+        const std::shared_ptr<const Glyph> glyph = glyphFor(g, l->color);
+        painter.drawImage(box.topLeft() + g.whole + glyph->at, glyph->image);
+    }
+    if (l->needsClip) painter.restore();
+}
+
+QRect PaintCache::textInk(const QRect& box, const TextLook& look) {
+    const QRect ink = layout(box, look)->ink;
+    return ink.isEmpty() ? QRect() : ink.translated(box.topLeft());
+}
+
+QRegion PaintCache::changedInk(const QRect& box, const TextLook& before, const TextLook& after) {
+    const std::shared_ptr<const Layout> a = layout(box, before), b = layout(box, after);
+    if (!a->whole.isNull() || !b->whole.isNull() || a->needsClip || b->needsClip)
+        return QRegion(a->ink.translated(box.topLeft())).united(b->ink.translated(box.topLeft()));
+    // A glyph drawn at the same place in both looks has the same pixels.
+    const auto same = [](const PlacedGlyph& g, const Layout& in) {
+        for (const PlacedGlyph& h : in.glyphs)
+            if (h.whole == g.whole && h.key == g.key) return true;
+        return false;
+    };
+    QRegion changed;
+    for (const auto& [from, other] : {std::pair{a.get(), b.get()}, std::pair{b.get(), a.get()}})
+        for (const PlacedGlyph& g : from->glyphs)
+            if (!same(g, *other)) {
+                const std::shared_ptr<const Glyph> glyph = glyphFor(g, from->color);
+                changed += QRect(box.topLeft() + g.whole + glyph->at, glyph->image.size());
+            }
+    return changed;
+}
+
+bool PaintCache::drawPicture(QPainter& painter, PictureBook& book, const std::string& id, const QRect& box) {
+    if (box.isEmpty()) return false;
+    const QString key = QString::fromStdString(id) + QLatin1Char('\x1f') + QString::number(box.width()) +
+                        QLatin1Char('x') + QString::number(box.height());
+    std::shared_ptr<const QImage> image = pictures_->find(key);
+    if (!image) {
+        QImage img = transparentImage(box.size());
+        bool drawn;
+        {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            drawn = book.draw(p, id, QRectF(QPointF(0, 0), QSizeF(box.size())));
+        }
+        if (!drawn) return false;  // not kept: the picture book knows it cannot draw it
+        ++misses_;
+        image = std::make_shared<const QImage>(std::move(img));
+        pictures_->put(key, image, std::size_t(image->sizeInBytes()));
+    }
+    painter.drawImage(box.topLeft(), *image);
+    return true;
+}
+
+}  // namespace tabrino::qt
