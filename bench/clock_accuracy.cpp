@@ -146,8 +146,8 @@ bool runScenario(const Scenario& sc, int seconds) {
 
     // End half-way through a second, so every clock has had its last tick.
     QEventLoop loop;
-    QTimer::singleShot(std::max<std::int64_t>(0, game.startMs + seconds * 1000 + 500 - clock.nowMs()),
-                       Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer::singleShot(std::max<std::int64_t>(0, game.startMs + seconds * 1000 + 500 - clock.nowMs()), Qt::PreciseTimer,
+                       &loop, &QEventLoop::quit);
     loop.exec();
     p.timer1.setEnabled(false);
     for (QtClockUnderTest* c : {&precise, &coarse, &rearmed}) c->timer.stop();
@@ -155,9 +155,10 @@ bool runScenario(const Scenario& sc, int seconds) {
     Window& f = p.form1();
     const std::int64_t shown =
         static_cast<std::int64_t>(numericValue(f["a"].text()) * 60 + numericValue(f["b"].text()));
-    std::printf("%s: %d s of real time, the loop blocked %d ms every %d s (from %d ms before a game tick), "
-                "the last 2 s unblocked\n",
-                sc.name, seconds, sc.blockMs, sc.everyMs / 1000, kBlockLeadMs);
+    std::printf(
+        "%s: %d s of real time, the loop blocked %d ms every %d s (from %d ms before a game tick), "
+        "the last 2 s unblocked\n",
+        sc.name, seconds, sc.blockMs, sc.everyMs / 1000, kBlockLeadMs);
     report("game clock (Timer1, timer driver)", game, minutes * 60 - shown, seconds);
     report("repeating QTimer, Qt::PreciseTimer", precise.log, std::ssize(precise.log.ranAt), seconds);
     report("repeating QTimer, Qt::CoarseTimer", coarse.log, std::ssize(coarse.log.ranAt), seconds);

@@ -15,16 +15,16 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
 #include "headless_browser.h"
-#include "script/drive.h"
 #include "platform/fake/fakes.h"
 #include "qt/feed_server.h"
+#include "script/drive.h"
 
 using namespace tabrino;
 using test::HeadlessBrowser;
@@ -116,13 +116,13 @@ void browserFigures(Bench& b, HeadlessBrowser& browser, int pages, int rounds) {
         current = &f;
         t0 = clock.nsecsElapsed();
         act();
-        if (!spinUntil([&] { return seen >= pages; }, 5000)) std::printf("  (%d of %d pages saw %s)\n", seen, pages, want.c_str());
+        if (!spinUntil([&] { return seen >= pages; }, 5000))
+            std::printf("  (%d of %d pages saw %s)\n", seen, pages, want.c_str());
         current = nullptr;
         spinUntil([] { return false; }, 30);  // let the pages settle between rounds
     };
     for (int i = 0; i < rounds; ++i)
-        measure(click, "golesl=" + std::to_string(i + 1),
-                [&] { clickCentre(b.p, b.p.form1(), "gollocal"); });
+        measure(click, "golesl=" + std::to_string(i + 1), [&] { clickCentre(b.p, b.p.form1(), "gollocal"); });
     b.p.form1()["a"].setText("50");
     clickCentre(b.p, b.p.form1(), "a");  // the clock runs
     spinUntil([] { return false; }, 100);
@@ -135,8 +135,8 @@ void browserFigures(Bench& b, HeadlessBrowser& browser, int pages, int rounds) {
     clickCentre(b.p, b.p.form1(), "a");  // stopped
     std::printf("%2d page%s  click to page: median %6.2f ms, worst %6.2f ms (%zu arrivals)\n", pages,
                 pages == 1 ? " " : "s", click.median(), click.worst(), click.v.size());
-    std::printf("          tick to page:  median %6.2f ms, worst %6.2f ms (%zu arrivals)\n", tick.median(), tick.worst(),
-                tick.v.size());
+    std::printf("          tick to page:  median %6.2f ms, worst %6.2f ms (%zu arrivals)\n", tick.median(),
+                tick.worst(), tick.v.size());
 }
 
 // The tick alone (feed off), and tick plus the push with the feed on.

@@ -13,13 +13,13 @@
 //                    what a tick would cost if it wrote the entry itself
 // It does not measure painting (see tabrino-shell-bench) nor a disk busy
 // with other programs' writes, which only lengthens the third figure.
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "match_moves.h"
@@ -98,7 +98,8 @@ Figures run(Mode mode, int ticks, const std::string& folder, std::size_t* entryB
 int main(int argc, char** argv) {
     const int ticks = argc > 1 ? std::max(100, std::atoi(argv[1])) : 2000;
     const std::string folder =
-        argc > 2 ? argv[2] : (std::filesystem::current_path() / ("record-bench-" + std::to_string(::getpid()))).string();
+        argc > 2 ? argv[2]
+                 : (std::filesystem::current_path() / ("record-bench-" + std::to_string(::getpid()))).string();
     std::size_t bytes = 0;
     const Figures none = run(Mode::NoRecord, ticks, folder, nullptr);
     const Figures rec = run(Mode::Record, ticks, folder, &bytes);

@@ -71,9 +71,8 @@ int main(int argc, char** argv) {
                 m.events.size(), tabrino::report::resultLine(m).c_str());
 
     std::size_t sink = 0;
-    const double replay = microseconds(repeats, [&] {
-        sink += tabrino::record::replay(tabrino::record::read(bytes).entries).size();
-    });
+    const double replay =
+        microseconds(repeats, [&] { sink += tabrino::record::replay(tabrino::record::read(bytes).entries).size(); });
     const double storyCsv = microseconds(repeats, [&] {
         const auto all = tabrino::report::readStory(tabrino::record::read(bytes).entries);
         sink += tabrino::report::toCsv(all.back()).size();

@@ -15,6 +15,7 @@
 //   tabrino-shell-bench [--clicks N] [--no-real-startup] [--program NAME] [WIDTHxHEIGHT ...]
 //   (default: 200 clicks; the program `tabrino` beside the bench;
 //   1280x720 1920x1080 3840x2160)
+#include <sys/resource.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,7 +24,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -355,12 +355,18 @@ int main(int argc, char** argv) {
     QStringList sizes;
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
-        if (a == QStringLiteral("--clicks") && i + 1 < argc) clicks = std::max(1, std::atoi(argv[++i]));
-        else if (a == QStringLiteral("--no-real-startup")) real = false;
-        else if (a == QStringLiteral("--program") && i + 1 < argc) program = QString::fromLocal8Bit(argv[++i]);
-        else if (a.contains(QLatin1Char('x'))) sizes << a;
+        if (a == QStringLiteral("--clicks") && i + 1 < argc)
+            clicks = std::max(1, std::atoi(argv[++i]));
+        else if (a == QStringLiteral("--no-real-startup"))
+            real = false;
+        else if (a == QStringLiteral("--program") && i + 1 < argc)
+            program = QString::fromLocal8Bit(argv[++i]);
+        else if (a.contains(QLatin1Char('x')))
+            sizes << a;
         else {
-            std::fprintf(stderr, "usage: tabrino-shell-bench [--clicks N] [--no-real-startup] [--program NAME] [WIDTHxHEIGHT ...]\n");
+            std::fprintf(
+                stderr,
+                "usage: tabrino-shell-bench [--clicks N] [--no-real-startup] [--program NAME] [WIDTHxHEIGHT ...]\n");
             return 2;
         }
     }

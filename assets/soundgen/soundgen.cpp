@@ -40,9 +40,7 @@ const double kPeak = std::pow(10.0, -3.0 / 20.0);
 
 using Samples = std::vector<double>;
 
-Samples silence(double seconds) {
-    return Samples(static_cast<std::size_t>(std::lround(seconds * kRate)), 0.0);
-}
+Samples silence(double seconds) { return Samples(static_cast<std::size_t>(std::lround(seconds * kRate)), 0.0); }
 
 double timeOf(std::size_t i) { return static_cast<double>(i) / kRate; }
 
@@ -219,8 +217,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::pair<const char*, std::function<Samples()>> cues[] = {
-        {"timbre.wav", timbre}, {"clin.wav", clin}, {"final.wav", final_},
-        {"aviso.wav", aviso},   {"bip.wav", bip},
+        {"timbre.wav", timbre}, {"clin.wav", clin}, {"final.wav", final_}, {"aviso.wav", aviso}, {"bip.wav", bip},
     };
     for (const auto& [name, make] : cues) {
         if (!writeWav(dir / name, make())) {

@@ -7,6 +7,8 @@ namespace tabrino {
 // stands beside the match: nothing of the match changes or waits for it.
 static void Label4_Click(Program& p) { p.svc.process.showAbout(); }
 
-void wireAbout(Program& p) { p.handle("Form1", "Label4_Click", [&p] { Label4_Click(p); }); }
+void wireAbout(Program& p) {
+    p.handle("Form1", "Label4_Click", [&p] { Label4_Click(p); });
+}
 
 }  // namespace tabrino

@@ -44,23 +44,23 @@ void llenaFinPartido(Program& p);  // result fill at the end of the match
 
 // Registration of each area's handlers, at the foot of the file that holds
 // them; app/wiring.cpp calls them all.
-void wireTick(Program& p);          // clock/tick.cpp
-void wireClockControl(Program& p);  // clock/clock_control.cpp
-void wireSeriesField(Program& p);   // clock/series_field.cpp
-void wireHorn(Program& p);          // clock/horn.cpp
-void wireMatchReset(Program& p);    // clock/match_reset.cpp
-void wireGoalsAndNames(Program& p);    // events/goals_and_names.cpp
-void wireFouls(Program& p);            // events/fouls.cpp
-void wireCards(Program& p);            // events/cards.cpp
-void wireTimeouts(Program& p);         // events/timeouts.cpp
-void wirePossession(Program& p);       // events/possession.cpp
-void wireMirror(Program& p);           // display/mirror.cpp
-void wireScaling(Program& p);          // display/scaling.cpp
-void wirePlacement(Program& p);        // display/placement.cpp
-void wireSettings(Program& p);         // settings/wiring.cpp
-void wireSettingsControls(Program& p); // settings/controls.cpp
-void wirePenales(Program& p);          // shootout/shootout_board.cpp
-void wireFinPartido(Program& p);       // shootout/match_end.cpp
-void wireAbout(Program& p);            // app/about.cpp
+void wireTick(Program& p);              // clock/tick.cpp
+void wireClockControl(Program& p);      // clock/clock_control.cpp
+void wireSeriesField(Program& p);       // clock/series_field.cpp
+void wireHorn(Program& p);              // clock/horn.cpp
+void wireMatchReset(Program& p);        // clock/match_reset.cpp
+void wireGoalsAndNames(Program& p);     // events/goals_and_names.cpp
+void wireFouls(Program& p);             // events/fouls.cpp
+void wireCards(Program& p);             // events/cards.cpp
+void wireTimeouts(Program& p);          // events/timeouts.cpp
+void wirePossession(Program& p);        // events/possession.cpp
+void wireMirror(Program& p);            // display/mirror.cpp
+void wireScaling(Program& p);           // display/scaling.cpp
+void wirePlacement(Program& p);         // display/placement.cpp
+void wireSettings(Program& p);          // settings/wiring.cpp
+void wireSettingsControls(Program& p);  // settings/controls.cpp
+void wirePenales(Program& p);           // shootout/shootout_board.cpp
+void wireFinPartido(Program& p);        // shootout/match_end.cpp
+void wireAbout(Program& p);             // app/about.cpp
 
 }  // namespace tabrino

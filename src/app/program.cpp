@@ -334,8 +334,7 @@ void Program::written(Element& e, Property p, bool changed) {
         for (ProgramListener* l : listeners_) l->elementChanged(e, p);
     }
     // Anything but the tick writing the game clock starts a fresh second.
-    if (p == Property::Text && !inTimer1Tick_ && (e.name() == "a" || e.name() == "b") &&
-        e.window().name() == "Form1")
+    if (p == Property::Text && !inTimer1Tick_ && (e.name() == "a" || e.name() == "b") && e.window().name() == "Form1")
         timer1.dropPhase();
 }
 

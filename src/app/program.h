@@ -3,8 +3,8 @@
 // timers and the services, and dispatches every event to its handler.
 #include <functional>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>

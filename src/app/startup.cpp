@@ -57,12 +57,12 @@ void Form_Load(Program& p) {
               Icon::Information);
     else if (opened == 0)
         // Not "the others still work": there are none.
-        p.ask("No se pudo abrir ningún sonido (" + missing + "). El partido sigue sin sonidos.", "Sonidos",
-              Buttons::Ok, Icon::Information);
+        p.ask("No se pudo abrir ningún sonido (" + missing + "). El partido sigue sin sonidos.", "Sonidos", Buttons::Ok,
+              Icon::Information);
     else if (!missing.empty())
-        p.ask("No se pudo abrir el sonido " + missing +
-                  ". El partido sigue sin ese aviso; los demás sonidos funcionan.",
-              "Sonidos", Buttons::Ok, Icon::Information);
+        p.ask(
+            "No se pudo abrir el sonido " + missing + ". El partido sigue sin ese aviso; los demás sonidos funcionan.",
+            "Sonidos", Buttons::Ok, Icon::Information);
 }
 
 void Form_Unload(Program& p) { p.exit(); }

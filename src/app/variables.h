@@ -14,18 +14,18 @@ namespace tabrino {
 struct Variables {
     // Match and clock state.
     std::array<std::string, 32> tablaseries;  // names 0..15, durations 16..31
-    std::string estadoinicio;   // "iniciado" / "noiniciado"
-    std::string relojperiodo;   // reading left by the last tick, "mm:ss"
-    bool cambioperiodo = false; // holds the suspension countdowns
-    std::string mitadjuego;     // "1" / "2"
+    std::string estadoinicio;                 // "iniciado" / "noiniciado"
+    std::string relojperiodo;                 // reading left by the last tick, "mm:ss"
+    bool cambioperiodo = false;               // holds the suspension countdowns
+    std::string mitadjuego;                   // "1" / "2"
     std::int16_t contadorfin = 0;
-    std::string cambiolado;     // "SI" / empty
+    std::string cambiolado;  // "SI" / empty
     std::string minutosinicio, segundosinicio;
     std::string seriejugada;
-    std::string enultimos10;    // "si" / "no"
-    std::string sonarbip;       // "SI" / "NO"
-    std::string avisocinco, avisocero;  // "si" / "no"
-    std::string conalargue, conpenales; // "SI" / "NO"
+    std::string enultimos10;             // "si" / "no"
+    std::string sonarbip;                // "SI" / "NO"
+    std::string avisocinco, avisocero;   // "si" / "no"
+    std::string conalargue, conpenales;  // "SI" / "NO"
     std::int16_t contadortimer2 = 0;
 
     // Suspended players.

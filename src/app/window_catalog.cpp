@@ -11,16 +11,11 @@ struct CatalogEntry {
 
 // Every window of the program, once.
 constexpr CatalogEntry kCatalog[] = {
-    {"Form1", form1Design},
-    {"clontabrino", clontabrinoDesign},
-    {"minuto", minutoDesign},
-    {"clonminuto", clonminutoDesign},
-    {"penales", penalesDesign},
-    {"clonpenales", clonpenalesDesign},
-    {"finpartido", finpartidoDesign},
-    {"clonfinpartido", clonfinpartidoDesign},
-    {"tenencia", tenenciaDesign},
-    {"configuracion", configuracionDesign},
+    {"Form1", form1Design},           {"clontabrino", clontabrinoDesign},
+    {"minuto", minutoDesign},         {"clonminuto", clonminutoDesign},
+    {"penales", penalesDesign},       {"clonpenales", clonpenalesDesign},
+    {"finpartido", finpartidoDesign}, {"clonfinpartido", clonfinpartidoDesign},
+    {"tenencia", tenenciaDesign},     {"configuracion", configuracionDesign},
 };
 
 }  // namespace

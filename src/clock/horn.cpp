@@ -32,7 +32,8 @@ void Image1_Click(Program& p) {
     }
 }
 
-
-void wireHorn(Program& p) { p.handle("Form1", "Image1_Click", [&p] { Image1_Click(p); }); }
+void wireHorn(Program& p) {
+    p.handle("Form1", "Image1_Click", [&p] { Image1_Click(p); });
+}
 
 }  // namespace tabrino

@@ -8,11 +8,10 @@ namespace tabrino {
 
 void Image3_Click(Program& p) {
     Window& f = p.form1();
-    bool keepNames = p.ask("Desea conservar los nombres de los equipos?", "Confirmar", Buttons::YesNo,
-                           Icon::None) == Answer::Yes;
+    bool keepNames =
+        p.ask("Desea conservar los nombres de los equipos?", "Confirmar", Buttons::YesNo, Icon::None) == Answer::Yes;
     p.timer1.setEnabled(false);
-    for (const char* n : {"numrojaslocal", "numrojasvisita", "numazuleslocal", "numazulesvisita"})
-        f[n].setText("0");
+    for (const char* n : {"numrojaslocal", "numrojasvisita", "numazuleslocal", "numazulesvisita"}) f[n].setText("0");
     for (const char* n : {"leyendapenal", "numrojaslocal", "numrojasvisita", "numazuleslocal", "numazulesvisita"})
         f[n].setVisible(false);
     p.conalargue = flag::NO;
@@ -79,7 +78,6 @@ void Image3_Click(Program& p) {
 
 // Closing the operator window ends the program; nothing is asked or kept.
 void apagar_Click(Program& p) { p.unload("Form1"); }
-
 
 void wireMatchReset(Program& p) {
     p.handle("Form1", "Image3_Click", [&p] { Image3_Click(p); });

@@ -110,8 +110,8 @@ void endOfMatch(Program& p, Window& f) {
 }
 
 void closingStep(Program& p, Window& f) {
-    bool suspensionClockFlagged = p.relojlocal1 == flag::si || p.relojvisita1 == flag::si || p.relojlocal2 == flag::si ||
-                                  p.relojvisita2 == flag::si;
+    bool suspensionClockFlagged = p.relojlocal1 == flag::si || p.relojvisita1 == flag::si ||
+                                  p.relojlocal2 == flag::si || p.relojvisita2 == flag::si;
     if (p.mitadjuego == "2" && !p.cambioperiodo && suspensionClockFlagged) {
         // Suspensions end with the match; a match that may still go to
         // overtime keeps them.

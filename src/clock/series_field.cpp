@@ -66,7 +66,6 @@ void periodo_DblClick(Program& p) {
     refrescaclon(p);
 }
 
-
 void wireSeriesField(Program& p) {
     p.handle("Form1", "tramos_Click", [&p] { tramos_Click(p); });
     p.handle("Form1", "tramos_Change", [&p] { tramos_Change(p); });

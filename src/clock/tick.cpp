@@ -87,7 +87,8 @@ void Timer1_Timer(Program& p) {
     }
 }
 
-
-void wireTick(Program& p) { p.onTimer("Timer1", [&p] { Timer1_Timer(p); }); }
+void wireTick(Program& p) {
+    p.onTimer("Timer1", [&p] { Timer1_Timer(p); });
+}
 
 }  // namespace tabrino

@@ -25,8 +25,7 @@ void copyGroupColor(const Window& from, Window& to, std::initializer_list<const 
     for (const char* name : group) copyColor(from, to, name);
 }
 
-void followVisibility(const Window& from, Window& to, const char* source,
-                      std::initializer_list<const char*> targets) {
+void followVisibility(const Window& from, Window& to, const char* source, std::initializer_list<const char*> targets) {
     const bool shown = from[source].visible();
     for (const char* name : targets) to[name].setVisible(shown);
 }
@@ -46,10 +45,8 @@ void actualizaclon(Program& p) {
             copyGroupColor(f, m, {s.minutes, s.seconds, s.colon});
             followVisibility(f, m, s.picture, {s.picture, s.colon, s.minutes, s.seconds});
         }
-    for (const char* n : {"tiempolocal", "tiempovisita", "faltalocal", "faltavisita", "posesion"})
-        copyColor(f, m, n);
-    for (const char* n : {"equipolocal", "equipovisita", "tiempolocal", "tiempovisita"})
-        copyTextIfDifferent(f, m, n);
+    for (const char* n : {"tiempolocal", "tiempovisita", "faltalocal", "faltavisita", "posesion"}) copyColor(f, m, n);
+    for (const char* n : {"equipolocal", "equipovisita", "tiempolocal", "tiempovisita"}) copyTextIfDifferent(f, m, n);
     for (const char* n : {"gollocal", "golvisita"}) copyText(f, m, n);
     for (const char* n : {"numazuleslocal", "numazulesvisita", "numrojaslocal", "numrojasvisita"}) {
         m[n].setVisible(f[n].visible());
@@ -80,7 +77,8 @@ void clontabrino_finmiuto_Click(Program& p) {
     p.unload("clontabrino");
 }
 
-
-void wireMirror(Program& p) { p.handle("clontabrino", "finmiuto_Click", [&p] { clontabrino_finmiuto_Click(p); }); }
+void wireMirror(Program& p) {
+    p.handle("clontabrino", "finmiuto_Click", [&p] { clontabrino_finmiuto_Click(p); });
+}
 
 }  // namespace tabrino

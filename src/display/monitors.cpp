@@ -101,8 +101,7 @@ void clsMonitors::Refresh() {
             if (Monitors.Add(m, std::to_string(h))) continue;
             // Repeats only cut the scan short once every monitor the system
             // counts is in: a wide primary screen alone can give six hits.
-            if (vars_.reintentosmonitor >= kHitLimit && static_cast<std::int32_t>(Monitors.Count()) >= n)
-                return;
+            if (vars_.reintentosmonitor >= kHitLimit && static_cast<std::int32_t>(Monitors.Count()) >= n) return;
         }
     }
 }

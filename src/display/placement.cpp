@@ -58,8 +58,8 @@ namespace {
 
 struct PublicUse {
     const char* window;
-    bool inUse;       // the public should be seeing it now
-    bool secondExtra; // the possession window's own screen where there is one
+    bool inUse;        // the public should be seeing it now
+    bool secondExtra;  // the possession window's own screen where there is one
 };
 
 bool shownWindow(const Program& p, const char* name) {

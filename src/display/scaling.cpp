@@ -107,7 +107,6 @@ void scaledWindow_Resize(Program& p, const std::string& window) {
     w->setScaled(true);
 }
 
-
 void wireScaling(Program& p) {
     p.onWindow("Form1", WindowEvent::Resize, [&p] { Form1_Resize(p); });
     for (const char* name : {"clontabrino", "clonminuto", "clonfinpartido", "tenencia", "minuto", "finpartido",

@@ -38,9 +38,8 @@ void giveCard(Program& p, const TeamSide& side, const CardIcon& card) {
         std::int16_t& suspended = p.*side.suspended;
         ++suspended;
         bool recorded = true;
-        if (suspended == 2 &&
-            p.ask("Ya tiene un jugador de este equipo castigado,\ndesea agregar un segundo jugador?", "Confirmar!!!",
-                  Buttons::YesNo, Icon::None) != Answer::Yes) {
+        if (suspended == 2 && p.ask("Ya tiene un jugador de este equipo castigado,\ndesea agregar un segundo jugador?",
+                                    "Confirmar!!!", Buttons::YesNo, Icon::None) != Answer::Yes) {
             --suspended;
             recorded = false;
         }

@@ -14,9 +14,7 @@ struct FoulLimits {
     double freeHit;
 };
 
-FoulLimits limitsFor(double freeHitsSoFar) {
-    return freeHitsSoFar == 0 ? FoulLimits{9, 10} : FoulLimits{4, 5};
-}
+FoulLimits limitsFor(double freeHitsSoFar) { return freeHitsSoFar == 0 ? FoulLimits{9, 10} : FoulLimits{4, 5}; }
 
 void awardFreeHit(Program& p, Window& f, const TeamSide& side, bool first) {
     Element& freeHits = f[side.freeHits];

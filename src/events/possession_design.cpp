@@ -16,7 +16,7 @@ WindowDesign build() {
     w.publicWindow = true;
     w.elements = {
         rows::label("segunditos", {1440, -2520, 15495, 13500}, "DS-Digital", 800.25f, rows::bold, colors::white, "45",
-            Align::Center),
+                    Align::Center),
         rows::picture("finmiuto", {18480, 360, 480, 360}, "cross", {.tooltip = "Cerrar Monito de Posesion"}),
     };
     w.frontToBack = {"finmiuto"};

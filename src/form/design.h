@@ -25,17 +25,17 @@ struct ElementDesign {
     std::vector<std::string> list;  // drop-down items
     std::string container;          // enclosing frame, if any
     bool checked = false;
-    Rgb border = colors::black;     // shapes
+    Rgb border = colors::black;  // shapes
 };
 
 struct WindowDesign {
     std::string name;
-    std::string title;  // caption; shown only on framed windows
+    std::string title;                    // caption; shown only on framed windows
     float width = 19200, height = 10800;  // client area in twips
     Rgb background = colors::black;
-    bool framed = false;  // a normal window with a title bar (settings)
-    bool scaled = true;   // maximised and scaled to its screen
-    bool publicWindow = false;  // goes to an extra screen
+    bool framed = false;                  // a normal window with a title bar (settings)
+    bool scaled = true;                   // maximised and scaled to its screen
+    bool publicWindow = false;            // goes to an extra screen
     std::vector<ElementDesign> elements;  // element order (used by scaling)
     // Stacking among windowless elements, front to back. Windowed controls
     // keep their own order in `controlsFrontToBack`. Elements missing from

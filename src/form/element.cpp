@@ -13,10 +13,8 @@ bool isWindowed(Kind k) {
         case Kind::TextBox:
         case Kind::CheckBox:
         case Kind::OptionButton:
-        case Kind::Frame:
-            return true;
-        default:
-            return false;
+        case Kind::Frame: return true;
+        default: return false;
     }
 }
 
@@ -35,8 +33,7 @@ const char* kindName(Kind k) {
     return "?";
 }
 
-Element::Element(Window& window, std::string name, Kind kind)
-    : window_(window), name_(std::move(name)), kind_(kind) {}
+Element::Element(Window& window, std::string name, Kind kind) : window_(window), name_(std::move(name)), kind_(kind) {}
 
 void Element::changed(Property p, bool reallyChanged) { window_.elementChanged(*this, p, reallyChanged); }
 
@@ -149,8 +146,8 @@ void Element::setChecked(bool c) {
     if (kind_ == Kind::OptionButton && c) {
         // One selected option per container; clearing the others runs nothing.
         for (auto& other : window_.elements()) {
-            if (other.get() != this && other->kind_ == Kind::OptionButton &&
-                other->container_ == container_ && other->checked_) {
+            if (other.get() != this && other->kind_ == Kind::OptionButton && other->container_ == container_ &&
+                other->checked_) {
                 other->checked_ = false;
                 other->changed(Property::Checked, true);
             }

@@ -8,9 +8,7 @@ namespace tabrino {
 // Geometry is kept in twips as single-precision values, like the design data.
 struct Rect {
     float left = 0, top = 0, width = 0, height = 0;
-    bool contains(float x, float y) const {
-        return x >= left && x < left + width && y >= top && y < top + height;
-    }
+    bool contains(float x, float y) const { return x >= left && x < left + width && y >= top && y < top + height; }
 };
 
 // 0xRRGGBB. The settings keep colours as texts with red in the low byte;
@@ -50,9 +48,7 @@ enum class Event { Click, DblClick, Change, LostFocus };
 enum class WindowEvent { Load, Resize, Unload };
 
 // What changed on an element, so a view repaints only that.
-enum class Property {
-    Text, Color, Border, Font, Align, Geometry, Visible, Enabled, Tooltip, Picture, Checked, List
-};
+enum class Property { Text, Color, Border, Font, Align, Geometry, Visible, Enabled, Tooltip, Picture, Checked, List };
 
 enum class Presence { Hidden, Shown };  // "absent" is a window that does not exist
 enum class WindowState { Normal, Maximized, Minimized };

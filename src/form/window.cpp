@@ -5,8 +5,7 @@
 
 namespace tabrino {
 
-Window::Window(const WindowDesign& design, WindowHost* host)
-    : design_(design), host_(nullptr), name_(design.name) {
+Window::Window(const WindowDesign& design, WindowHost* host) : design_(design), host_(nullptr), name_(design.name) {
     // Built quietly: the design state is not a change anyone must hear of.
     for (const ElementDesign& d : design.elements) {
         auto e = std::make_unique<Element>(*this, d.name, d.kind);

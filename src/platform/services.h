@@ -20,8 +20,7 @@ public:
     // Waits for the operator's answer. An empty title means the default one.
     virtual Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) = 0;
     // Returns the typed text, or an empty text when cancelled.
-    virtual std::string input(const std::string& prompt, const std::string& title,
-                              const std::string& defaultText) = 0;
+    virtual std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) = 0;
 };
 
 // The five sound players, numbered 1..5 like MMControl1..MMControl5.

@@ -42,26 +42,26 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     version->setStyleSheet(QStringLiteral("color: #ffd040;"));
 
-    auto* about = new QLabel(
-        QStringLiteral("Marcador electrónico para hockey sobre patines: reloj de juego, períodos, goles, "
-                       "faltas, tarjetas, tiempos muertos, posesión, penales y pantallas para el público."),
-        this);
+    auto* about =
+        new QLabel(QStringLiteral("Marcador electrónico para hockey sobre patines: reloj de juego, períodos, goles, "
+                                  "faltas, tarjetas, tiempos muertos, posesión, penales y pantallas para el público."),
+                   this);
     about->setWordWrap(true);
 
-    auto* licence = new QLabel(
-        QStringLiteral("<b>Licencia</b><br>Software libre bajo la Licencia Pública General de GNU (GPL), "
-                       "versión 3 o posterior. Se ofrece sin ninguna garantía."),
-        this);
+    auto* licence =
+        new QLabel(QStringLiteral("<b>Licencia</b><br>Software libre bajo la Licencia Pública General de GNU (GPL), "
+                                  "versión 3 o posterior. Se ofrece sin ninguna garantía."),
+                   this);
     licence->setWordWrap(true);
 
-    auto* credits = new QLabel(
-        QStringLiteral("<b>Créditos</b><br>"
-                       "Programa, dibujos y sonidos: el equipo del Tabrino de Hockey.<br>"
-                       "Dígitos del reloj: tipo de letra DSEG de Keshikan (SIL Open Font License).<br>"
-                       "Textos: Roboto Condensed (Apache 2.0) y Liberation Sans (SIL Open Font License).<br>"
-                       "Hecho con Qt %1 (LGPL versión 3).")
-            .arg(QString::fromLatin1(qVersion())),
-        this);
+    auto* credits =
+        new QLabel(QStringLiteral("<b>Créditos</b><br>"
+                                  "Programa, dibujos y sonidos: el equipo del Tabrino de Hockey.<br>"
+                                  "Dígitos del reloj: tipo de letra DSEG de Keshikan (SIL Open Font License).<br>"
+                                  "Textos: Roboto Condensed (Apache 2.0) y Liberation Sans (SIL Open Font License).<br>"
+                                  "Hecho con Qt %1 (LGPL versión 3).")
+                       .arg(QString::fromLatin1(qVersion())),
+                   this);
     credits->setWordWrap(true);
 
     auto* close = new QPushButton(QStringLiteral("Cerrar"), this);

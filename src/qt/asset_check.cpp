@@ -29,15 +29,16 @@ AssetReport checkAssets(const QString& programFolder) {
     for (int n = 1; n <= 5; ++n) {
         const char* file = cueFile(static_cast<Cue>(n));
         const bool ok = sounds.open(n, file);
-        r.lines << QStringLiteral("sonido %1: %2").arg(QString::fromLatin1(file), ok ? QStringLiteral("bien")
-                                                                                     : QStringLiteral("NO SE PUEDE ABRIR"));
+        r.lines << QStringLiteral("sonido %1: %2")
+                       .arg(QString::fromLatin1(file),
+                            ok ? QStringLiteral("bien") : QStringLiteral("NO SE PUEDE ABRIR"));
         ok ? ++r.sounds : ++r.failed;
     }
     PictureBook book(r.folder);
     for (const QString& id : pictureIds()) {
         const bool ok = book.has(id.toStdString());
-        r.lines << QStringLiteral("imagen pictures/%1.svg: %2").arg(id, ok ? QStringLiteral("bien")
-                                                                          : QStringLiteral("NO SE PUEDE LEER"));
+        r.lines << QStringLiteral("imagen pictures/%1.svg: %2")
+                       .arg(id, ok ? QStringLiteral("bien") : QStringLiteral("NO SE PUEDE LEER"));
         ok ? ++r.pictures : ++r.failed;
     }
     return r;

@@ -8,8 +8,8 @@
 namespace tabrino::qt {
 
 struct AssetReport {
-    QString folder;        // the data folder in use
-    QStringList lines;     // one line per file, in Spanish
+    QString folder;                // the data folder in use
+    QStringList lines;             // one line per file, in Spanish
     int sounds = 0, pictures = 0;  // files that loaded
     int failed = 0;
 };

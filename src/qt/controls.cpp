@@ -53,7 +53,8 @@ Controls::Controls(WindowView& view, Program& p, Window& w) : QObject(&view), vi
         elements_[widget] = e;
         widget->installEventFilter(this);
     }
-    std::sort(windowed.begin(), windowed.end(), [](const Element* a, const Element* b) { return a->zOrder() > b->zOrder(); });
+    std::sort(windowed.begin(), windowed.end(),
+              [](const Element* a, const Element* b) { return a->zOrder() > b->zOrder(); });
     for (Element* e : windowed) {
         syncAll(*e);
         widgets_[e]->raise();

@@ -31,7 +31,9 @@ struct Reason {
 std::string message(const Reason& why) {
     return "No se encontró una pantalla (" + why.es +
            "). El Tabrino de Hockey necesita un escritorio para mostrar sus ventanas.\n"
-           "No display found (" + why.en + "). Tabrino de Hockey needs a desktop to show its windows.\n"
+           "No display found (" +
+           why.en +
+           "). Tabrino de Hockey needs a desktop to show its windows.\n"
            "Sin pantalla / without a screen: xvfb-run -s '-screen 0 1280x720x24' build/tabrino";
 }
 

@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
-#include <QGuiApplication>
 
+#include "display/scaling.h"
+#include "display/screens.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
 #include "qt/picture_book.h"
 #include "qt/text_fit.h"
-#include "display/scaling.h"
-#include "display/screens.h"
 
 namespace tabrino::qt {
 
@@ -31,8 +31,8 @@ Qt::Alignment horizontal(Align a) {
 TextLook lookOf(const Element& e) {
     const QRect box = elementBox(e);
     const QString text = QString::fromStdString(e.text());
-    const TextFit fit = holdsTeamName(e) ? fitName(text, e.font(), box.size())
-                                         : fitLabel(text, e.font(), box.size(), verticalSlack(e));
+    const TextFit fit =
+        holdsTeamName(e) ? fitName(text, e.font(), box.size()) : fitLabel(text, e.font(), box.size(), verticalSlack(e));
     // A disabled label is greyed, as the toolkit greys disabled captions.
     // The background stays transparent: the window shows through the box.
     // Moved as the design face would sit, but clipped to the box itself.
@@ -74,16 +74,14 @@ void paintMissingPicture(QPainter& painter, const Element& e, const QRect& box) 
 }  // namespace
 
 bool holdsTeamName(const Element& e) {
-    static const char* const names[] = {"equipolocal", "equipovisita", "nomminuto", "minlocal", "minvisita",
-                                        "ganador2",    "equipopenall", "equipopenalv"};
+    static const char* const names[] = {"equipolocal", "equipovisita", "nomminuto",    "minlocal",
+                                        "minvisita",   "ganador2",     "equipopenall", "equipopenalv"};
     for (const char* n : names)
         if (e.name() == n) return true;
     return false;
 }
 
-bool closeIconOfPublicWindow(const Element& e) {
-    return e.name() == "finmiuto" && isPublicWindow(e.window());
-}
+bool closeIconOfPublicWindow(const Element& e) { return e.name() == "finmiuto" && isPublicWindow(e.window()); }
 
 QRect elementBox(const Element& e) { return toPixels(e.geometry()); }
 

@@ -69,8 +69,9 @@ bool FeedServer::start(std::string& why) {
     if (running_) return true;
     const QString portText = QString::number(port_);
     if (port_ == 0 || port_ == 65535) {
-        why = QStringLiteral("El puerto %1 no sirve para publicar el marcador: elija uno entre 1 y 65534. "
-                             "El partido sigue sin transmisión.")
+        why = QStringLiteral(
+                  "El puerto %1 no sirve para publicar el marcador: elija uno entre 1 y 65534. "
+                  "El partido sigue sin transmisión.")
                   .arg(portText)
                   .toStdString();
         return false;

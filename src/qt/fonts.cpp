@@ -28,12 +28,22 @@ const std::vector<DesignFace>& designFaces() {
         // Seven-segment clock digits: two digits fill a clock box.
         {QStringLiteral("DS-Digital"),
          {QStringLiteral("DSEG7 Classic"), QStringLiteral("DSEG7 Modern")},
-         false, QStringLiteral("0"), 0.62, 0.17, QStringLiteral("0"), 0.42},
+         false,
+         QStringLiteral("0"),
+         0.62,
+         0.17,
+         QStringLiteral("0"),
+         0.42},
         // A heavy condensed face with tall capitals.
         {QStringLiteral("Impact"),
          {QStringLiteral("Roboto Condensed"), QStringLiteral("DejaVu Sans Condensed"),
           QStringLiteral("Liberation Sans Narrow")},
-         true, QStringLiteral("H"), 0.79, 0.22, QStringLiteral("PERIODO"), 3.43},
+         true,
+         QStringLiteral("H"),
+         0.79,
+         0.22,
+         QStringLiteral("PERIODO"),
+         3.43},
     };
     return faces;
 }

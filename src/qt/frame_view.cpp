@@ -1,8 +1,8 @@
 #include "qt/frame_view.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "form/element.h"
 #include "qt/element_painter.h"

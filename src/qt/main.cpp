@@ -9,15 +9,15 @@
 #include "qt/asset_check.h"
 #include "qt/data_folder.h"
 #include "qt/display_check.h"
-#include "qt/picture_book.h"
 #include "qt/feed_server.h"
+#include "qt/picture_book.h"
 #include "qt/qt_services.h"
-#include "qt/resource_check.h"
 #include "qt/qt_storage.h"
 #include "qt/report_window.h"
+#include "qt/resource_check.h"
+#include "qt/shell.h"
 #include "record/file_storage.h"
 #include "record/recorder.h"
-#include "qt/shell.h"
 
 namespace {
 
@@ -115,8 +115,9 @@ int main(int argc, char** argv) {
         bool ok = false;
         const uint port = at + 1 < args.size() ? args.at(at + 1).toUInt(&ok) : 0;
         if (!ok || port == 0 || port > 65534) {
-            feedProblem = "El puerto indicado con --feed no es válido: escriba un número entre 1 y 65534. "
-                          "El partido sigue sin transmisión.";
+            feedProblem =
+                "El puerto indicado con --feed no es válido: escriba un número entre 1 y 65534. "
+                "El partido sigue sin transmisión.";
         } else {
             feed.setPort(static_cast<quint16>(port));
             feedWanted = true;
@@ -127,8 +128,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &feed, [&] {
         if (program.exited()) return;
         if (feedWanted) feed.start(feedProblem);
-        if (!feedProblem.empty())
-            program.ask(feedProblem, "Transmision", tabrino::Buttons::Ok, tabrino::Icon::Error);
+        if (!feedProblem.empty()) program.ask(feedProblem, "Transmision", tabrino::Buttons::Ok, tabrino::Icon::Error);
     });
     program.start();
     if (program.exited()) return 0;  // a second copy, refused

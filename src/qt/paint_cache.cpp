@@ -45,10 +45,9 @@ QImage transparentImage(QSize size) {
 }
 
 QString lookKey(const QRect& box, const TextLook& look) {
-    return look.font.key() + QLatin1Char('\x1f') + look.text + QLatin1Char('\x1f') +
-           QString::number(look.shift) + QLatin1Char(',') + QString::number(look.flags) + QLatin1Char(',') +
-           QString::number(look.color.rgba(), 16) + QLatin1Char(',') + QString::number(box.width()) +
-           QLatin1Char('x') + QString::number(box.height());
+    return look.font.key() + QLatin1Char('\x1f') + look.text + QLatin1Char('\x1f') + QString::number(look.shift) +
+           QLatin1Char(',') + QString::number(look.flags) + QLatin1Char(',') + QString::number(look.color.rgba(), 16) +
+           QLatin1Char(',') + QString::number(box.width()) + QLatin1Char('x') + QString::number(box.height());
 }
 
 }  // namespace
@@ -186,8 +185,10 @@ std::shared_ptr<const PaintCache::Layout> PaintCache::layOutLarge(const QRect& b
     }
     text.endLayout();
     qreal yoff = look.shift;
-    if (look.flags & Qt::AlignBottom) yoff += box.height() - height;
-    else if (look.flags & Qt::AlignVCenter) yoff += (box.height() - height) / 2;
+    if (look.flags & Qt::AlignBottom)
+        yoff += box.height() - height;
+    else if (look.flags & Qt::AlignVCenter)
+        yoff += (box.height() - height) / 2;
 
     const QRect inBox(QPoint(0, 0), box.size());
     const QString fontKey = look.font.key() + QLatin1Char('\x1f') + QString::number(look.color.rgba(), 16);
@@ -195,8 +196,10 @@ std::shared_ptr<const PaintCache::Layout> PaintCache::layOutLarge(const QRect& b
         const QTextLine line = text.lineAt(i);
         const qreal advance = line.horizontalAdvance();
         qreal xoff = 0;
-        if (look.flags & Qt::AlignRight) xoff = box.width() - advance;
-        else if (look.flags & Qt::AlignHCenter) xoff = (box.width() - advance) / 2;
+        if (look.flags & Qt::AlignRight)
+            xoff = box.width() - advance;
+        else if (look.flags & Qt::AlignHCenter)
+            xoff = (box.width() - advance) / 2;
         for (const QGlyphRun& run : line.glyphRuns()) {
             const QRawFont raw = run.rawFont();
             const QList<quint32> indexes = run.glyphIndexes();

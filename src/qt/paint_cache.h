@@ -33,10 +33,10 @@ class PictureBook;
 // Everything that decides the pixels of a text in its box.
 struct TextLook {
     QString text;
-    QFont font;      // as it is finally drawn, its size included
-    int shift = 0;   // pixels down (negative: up) from the box's top
+    QFont font;     // as it is finally drawn, its size included
+    int shift = 0;  // pixels down (negative: up) from the box's top
     QColor color;
-    int flags = 0;   // Qt alignment and text flags, as for QPainter::drawText
+    int flags = 0;  // Qt alignment and text flags, as for QPainter::drawText
 };
 
 class PaintCache {

@@ -14,12 +14,15 @@ QSvgRenderer* PictureBook::renderer(const std::string& id) {
     if (id.empty()) return nullptr;
     auto it = renderers_.find(id);
     if (it == renderers_.end()) {
-        const QString path = folder_ + QStringLiteral("/pictures/") + QString::fromStdString(id) + QStringLiteral(".svg");
+        const QString path =
+            folder_ + QStringLiteral("/pictures/") + QString::fromStdString(id) + QStringLiteral(".svg");
         std::unique_ptr<QSvgRenderer> r;
         if (QFileInfo(path).isFile()) {
             r = std::make_unique<QSvgRenderer>(path);
-            if (!r->isValid()) r.reset();
-            else r->setAspectRatioMode(Qt::IgnoreAspectRatio);
+            if (!r->isValid())
+                r.reset();
+            else
+                r->setAspectRatioMode(Qt::IgnoreAspectRatio);
         }
         it = renderers_.emplace(id, std::move(r)).first;
     }

@@ -63,8 +63,8 @@ int inputBoxWidth(const QString& title, const QString& prompt) {
     // dialog's own margins beside the prompt.
     const QFontMetrics metrics(QApplication::font());
     constexpr int kTitleBarExtras = 160, kMargins = 60;
-    return std::max({metrics.horizontalAdvance(title) + kTitleBarExtras, metrics.horizontalAdvance(prompt) + kMargins,
-                     320});
+    return std::max(
+        {metrics.horizontalAdvance(title) + kTitleBarExtras, metrics.horizontalAdvance(prompt) + kMargins, 320});
 }
 
 QWidget* showNotice(const QString& title, const QString& text) {

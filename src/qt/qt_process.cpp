@@ -87,9 +87,7 @@ bool QtProcess::anotherCopyRunning() {
 
 void QtProcess::quit() { QCoreApplication::quit(); }
 
-Rgb QtProcess::highlightColor() {
-    return QGuiApplication::palette().color(QPalette::Highlight).rgb() & 0xFFFFFFu;
-}
+Rgb QtProcess::highlightColor() { return QGuiApplication::palette().color(QPalette::Highlight).rgb() & 0xFFFFFFu; }
 
 void QtProcess::showAbout() {
     if (!about_) {

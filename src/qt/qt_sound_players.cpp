@@ -1,17 +1,17 @@
 #include "qt/qt_sound_players.h"
 
+#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFile>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <QtEndian>
-#include <string>
 #include <chrono>
 #include <future>
 #include <memory>
+#include <string>
 #include <thread>
 
 #include <fcntl.h>
@@ -31,8 +31,7 @@ constexpr int kLookLimitMs = 1000;
 
 QtSoundPlayers::QtSoundPlayers(QString folder)
     : folder_(std::move(folder)), devices_(std::make_unique<QMediaDevices>()), context_(std::make_unique<QObject>()) {
-    QObject::connect(devices_.get(), &QMediaDevices::audioOutputsChanged, context_.get(),
-                     [this] { outputsChanged(); });
+    QObject::connect(devices_.get(), &QMediaDevices::audioOutputsChanged, context_.get(), [this] { outputsChanged(); });
 }
 
 void QtSoundPlayers::outputsChanged() {

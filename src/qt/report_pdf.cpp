@@ -25,7 +25,9 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QString pair(int l, int v) { return QString::number(l) + QStringLiteral(" - ") + QString::number(v); }
 
-QString minuteText(const Event& e) { return e.minute > 0 ? QString::number(e.minute) + QStringLiteral("'") : QString(); }
+QString minuteText(const Event& e) {
+    return e.minute > 0 ? QString::number(e.minute) + QStringLiteral("'") : QString();
+}
 
 // One page after another on the writer, a cursor going down each page.
 class Sheet {
@@ -107,8 +109,8 @@ public:
             for (int i = 0; i < cells.size() && i < static_cast<int>(widths.size()); ++i) {
                 const qreal w = widths[static_cast<std::size_t>(i)] / total * width_;
                 const QRectF box(x + 3, y_, w - 6, h);
-                const Qt::Alignment a = i < static_cast<int>(align.size()) ? align[static_cast<std::size_t>(i)]
-                                                                           : Qt::AlignLeft;
+                const Qt::Alignment a =
+                    i < static_cast<int>(align.size()) ? align[static_cast<std::size_t>(i)] : Qt::AlignLeft;
                 p_.drawText(box, a | Qt::AlignVCenter | Qt::TextWordWrap, cells[i]);
                 x += w;
             }
@@ -242,9 +244,9 @@ void periods(Sheet& s, const Match& m) {
             continue;
         }
         const auto l = report::countsOf(m, ph.name, Side::Local), v = report::countsOf(m, ph.name, Side::Visita);
-        rows.push_back({{q(ph.title), hours, clock, pair(l.goals, v.goals),
-                         pair(l.fouls, v.fouls), pair(l.freeHits, v.freeHits), pair(l.blue, v.blue), pair(l.red, v.red),
-                         pair(l.timeOuts, v.timeOuts)}});
+        rows.push_back(
+            {{q(ph.title), hours, clock, pair(l.goals, v.goals), pair(l.fouls, v.fouls), pair(l.freeHits, v.freeHits),
+              pair(l.blue, v.blue), pair(l.red, v.red), pair(l.timeOuts, v.timeOuts)}});
     }
     const auto l = report::countsOf(m, "", Side::Local), v = report::countsOf(m, "", Side::Visita);
     Sheet::Row total{{QStringLiteral("Total"), "", "", pair(l.goals, v.goals), pair(l.fouls, v.fouls),
@@ -257,7 +259,8 @@ void periods(Sheet& s, const Match& m) {
              QStringLiteral("Faltas"), QStringLiteral("Libres"), QStringLiteral("Azules"), QStringLiteral("Rojas"),
              QStringLiteral("T. muertos")},
             rows, {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft, C, C, C, C, C, C});
-    s.note(QStringLiteral("Cada par de cifras: ") + q(m.home) + QStringLiteral(" - ") + q(m.away) + QStringLiteral("."));
+    s.note(QStringLiteral("Cada par de cifras: ") + q(m.home) + QStringLiteral(" - ") + q(m.away) +
+           QStringLiteral("."));
 }
 
 // Goals by side, side by side: the minute, the period, the clock, the score.
@@ -270,7 +273,10 @@ void goals(Sheet& s, const Match& m) {
     std::vector<Sheet::Row> rows;
     auto cells = [&](const Event* e, QStringList& out) {
         if (!e) {
-            out << "" << "" << "" << "";
+            out << ""
+                << ""
+                << ""
+                << "";
             return;
         }
         out << minuteText(*e) << q(e->phase) << q(e->clock)
@@ -303,9 +309,9 @@ void eventTable(Sheet& s, const Match& m, const QString& title, const std::funct
     std::vector<Sheet::Row> rows;
     for (const Event& e : m.events)
         if (pick(e))
-            rows.push_back({{minuteText(e), q(e.phase), q(e.clock), sideName(m, e.side).left(60), q(e.text),
-                             q(e.detail)},
-                            e.correction});
+            rows.push_back(
+                {{minuteText(e), q(e.phase), q(e.clock), sideName(m, e.side).left(60), q(e.text), q(e.detail)},
+                 e.correction});
     if (rows.empty() && none.isEmpty()) return;
     s.heading(title);
     if (rows.empty()) {
@@ -369,21 +375,24 @@ int writeReportPdf(const Match& m, QIODevice& device) {
     eventTable(
         s, m, QStringLiteral("Tiempos muertos"),
         [](const Event& e) {
-            return isKind(e, {Kind::TimeOut, Kind::TimeOutRequested, Kind::TimeOutRequestCancelled,
-                              Kind::TimeOutGivenBack});
+            return isKind(
+                e, {Kind::TimeOut, Kind::TimeOutRequested, Kind::TimeOutRequestCancelled, Kind::TimeOutGivenBack});
         },
         QStringLiteral("Sin tiempos muertos."));
     eventTable(
-        s, m, QStringLiteral("Libres directos por faltas"),
-        [](const Event& e) { return e.kind == Kind::FreeHit; }, QStringLiteral("Sin libres directos por faltas."));
+        s, m, QStringLiteral("Libres directos por faltas"), [](const Event& e) { return e.kind == Kind::FreeHit; },
+        QStringLiteral("Sin libres directos por faltas."));
     if (m.shootout)
-        eventTable(
-            s, m, QStringLiteral("Penales"),
-            [](const Event& e) { return isKind(e, {Kind::ShotGoal, Kind::ShotMiss, Kind::ShotBlank, Kind::ShotsCleared}); },
-            {});
-    eventTable(
-        s, m, QStringLiteral("Correcciones del operador e interrupciones"),
-        [](const Event& e) { return e.correction || isKind(e, {Kind::Recovered, Kind::Closed}); }, {});
+        eventTable(s, m, QStringLiteral("Penales"),
+                   [](const Event& e) {
+                       return isKind(e, {Kind::ShotGoal, Kind::ShotMiss, Kind::ShotBlank, Kind::ShotsCleared});
+                   },
+                   {});
+    eventTable(s, m, QStringLiteral("Correcciones del operador e interrupciones"),
+               [](const Event& e) {
+                   return e.correction || isKind(e, {Kind::Recovered, Kind::Closed});
+               },
+               {});
     painter.end();
     return s.pages();
 }

@@ -102,10 +102,10 @@ ReportWindow::ReportWindow(RecordReader readRecord, QWidget* parent)
     auto* inOrder = new QLabel(QStringLiteral("Sucesos en orden (en cursiva, las correcciones del operador)"), this);
     inOrder->setFont(mid);
     layout->addWidget(inOrder);
-    events_ = makeTable({QStringLiteral("Hora"), QStringLiteral("Periodo"), QStringLiteral("Reloj"),
-                         QStringLiteral("Min."), QStringLiteral("Equipo"), QStringLiteral("Suceso"),
-                         QStringLiteral("Detalle"), QStringLiteral("Marcador")},
-                        this);
+    events_ = makeTable(
+        {QStringLiteral("Hora"), QStringLiteral("Periodo"), QStringLiteral("Reloj"), QStringLiteral("Min."),
+         QStringLiteral("Equipo"), QStringLiteral("Suceso"), QStringLiteral("Detalle"), QStringLiteral("Marcador")},
+        this);
     events_->setObjectName(QStringLiteral("sucesos"));
     events_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     events_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
@@ -212,10 +212,10 @@ void ReportWindow::fill() {
             continue;
         }
         const auto l = report::countsOf(m, ph.name, Side::Local), v = report::countsOf(m, ph.name, Side::Visita);
-        addPeriodRow({q(ph.title), hours, clock, pair(l.goals, v.goals), pair(l.fouls, v.fouls),
-                      pair(l.freeHits, v.freeHits), pair(l.blue, v.blue), pair(l.red, v.red),
-                      pair(l.timeOuts, v.timeOuts)},
-                     false);
+        addPeriodRow(
+            {q(ph.title), hours, clock, pair(l.goals, v.goals), pair(l.fouls, v.fouls), pair(l.freeHits, v.freeHits),
+             pair(l.blue, v.blue), pair(l.red, v.red), pair(l.timeOuts, v.timeOuts)},
+            false);
     }
     const auto l = report::countsOf(m, "", Side::Local), v = report::countsOf(m, "", Side::Visita);
     addPeriodRow({QStringLiteral("Total"), "", "", pair(l.goals, v.goals), pair(l.fouls, v.fouls),
@@ -271,8 +271,8 @@ bool ReportWindow::saveCsv(const QString& path) {
 
 void ReportWindow::askWhere(const QString& suffix) {
     const bool pdf = suffix == QStringLiteral("pdf");
-    auto* d = new QFileDialog(this, pdf ? QStringLiteral("Guardar el informe en PDF")
-                                        : QStringLiteral("Guardar los sucesos en CSV"));
+    auto* d = new QFileDialog(
+        this, pdf ? QStringLiteral("Guardar el informe en PDF") : QStringLiteral("Guardar los sucesos en CSV"));
     // Qt's own dialog, so its words can be Spanish; modal to this window only.
     d->setOption(QFileDialog::DontUseNativeDialog);
     d->setOption(QFileDialog::DontConfirmOverwrite);

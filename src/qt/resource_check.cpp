@@ -26,15 +26,18 @@ QStringList missingPictures(PictureBook& pictures) {
 QString missingResourcesText(const QStringList& pictures, const QStringList& faces, bool noFontAtAll) {
     QStringList parts;
     if (!pictures.isEmpty())
-        parts << QStringLiteral("No se pudieron abrir las imágenes %1; en su lugar se ve un recuadro con el "
-                                "nombre del elemento, que funciona igual.")
+        parts << QStringLiteral(
+                     "No se pudieron abrir las imágenes %1; en su lugar se ve un recuadro con el "
+                     "nombre del elemento, que funciona igual.")
                      .arg(pictures.join(QStringLiteral(", ")));
     if (noFontAtAll)
-        parts << QStringLiteral("No hay ninguna letra instalada: los textos no se pueden mostrar. Instale "
-                                "fonts-liberation, fonts-dseg y fonts-roboto-unhinted.");
+        parts << QStringLiteral(
+            "No hay ninguna letra instalada: los textos no se pueden mostrar. Instale "
+            "fonts-liberation, fonts-dseg y fonts-roboto-unhinted.");
     else if (!faces.isEmpty())
-        parts << QStringLiteral("No se encontraron las letras %1 ni sus sustitutas; los textos se muestran con "
-                                "otra letra.")
+        parts << QStringLiteral(
+                     "No se encontraron las letras %1 ni sus sustitutas; los textos se muestran con "
+                     "otra letra.")
                      .arg(faces.join(QStringLiteral(", ")));
     return parts.join(QLatin1Char('\n'));
 }

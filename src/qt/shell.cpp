@@ -9,8 +9,7 @@
 
 namespace tabrino::qt {
 
-Shell::Shell(Program& p, const QString& folder)
-    : p_(p), pictures_(folder), driver_(p, this), screens_(p, this) {
+Shell::Shell(Program& p, const QString& folder) : p_(p), pictures_(folder), driver_(p, this), screens_(p, this) {
     installFontSubstitutions();
     // Every window of the program carries the burning match.
     const QString icon = folder + QStringLiteral("/pictures/match_icon.svg");

@@ -35,8 +35,8 @@ void TimerDriver::rearm() {
     }
     if (due_ == next && timer_.isActive()) return;
     due_ = next;
-    const std::int64_t wait = std::clamp<std::int64_t>(*next - p_.svc.clock.nowMs(), 0,
-                                                        std::numeric_limits<int>::max());
+    const std::int64_t wait =
+        std::clamp<std::int64_t>(*next - p_.svc.clock.nowMs(), 0, std::numeric_limits<int>::max());
     timer_.start(static_cast<int>(wait));
 }
 

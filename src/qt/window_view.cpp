@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QToolTip>
 
@@ -99,8 +99,7 @@ void WindowView::elementChanged(Element& e, Property p) {
     switch (p) {
         case Property::Tooltip:
         case Property::Checked:
-        case Property::List:
-            return;  // nothing of these is drawn by a windowless element
+        case Property::List: return;  // nothing of these is drawn by a windowless element
         case Property::Enabled:
             if (e.kind() != Kind::Label) return;  // pictures and shapes look the same
             break;

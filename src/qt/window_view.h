@@ -75,14 +75,14 @@ private:
     Program& p_;
     Window* w_;
     PictureBook& pictures_;
-    Controls* controls_;  // a Qt child of this view
-    std::map<const Element*, QRect> lastBox_;  // where each element may have drawn
+    Controls* controls_;                           // a Qt child of this view
+    std::map<const Element*, QRect> lastBox_;      // where each element may have drawn
     std::map<const Element*, TextLook> lastLook_;  // each label as last drawn, where known
     std::function<void()> afterInput_;
     long repaints_ = 0;
     long lookChanges_ = 0;
     std::set<const Element*> changedSincePaint_;
-    bool applying_ = false;     // the view is being set from the model
+    bool applying_ = false;  // the view is being set from the model
     bool pressed_ = false;
     bool secondPress_ = false;  // the press being released was a double click's
 };

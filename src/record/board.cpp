@@ -35,7 +35,7 @@ std::string get(const State& s, const std::string& key) {
 // recorded for the story of the match but never put back.
 const std::unordered_set<std::string>& machineVariables() {
     static const std::unordered_set<std::string> names = {
-        "cantidadmonitores", "reintentosmonitor", "anchopantalla", "altopantalla",
+        "cantidadmonitores", "reintentosmonitor",  "anchopantalla",     "altopantalla",
         "resolucion",        "izquierdapantalla2", "izquierdapantalla3"};
     return names;
 }
@@ -47,20 +47,34 @@ void setNumber(T& target, const std::string& text) {
 
 void setVariable(Program& p, const std::string& name, const std::string& v) {
     static const std::vector<std::pair<const char*, std::string Variables::*>> texts = {
-        {"estadoinicio", &Variables::estadoinicio},       {"relojperiodo", &Variables::relojperiodo},
-        {"mitadjuego", &Variables::mitadjuego},           {"cambiolado", &Variables::cambiolado},
-        {"minutosinicio", &Variables::minutosinicio},     {"segundosinicio", &Variables::segundosinicio},
-        {"seriejugada", &Variables::seriejugada},         {"enultimos10", &Variables::enultimos10},
-        {"sonarbip", &Variables::sonarbip},               {"avisocinco", &Variables::avisocinco},
-        {"avisocero", &Variables::avisocero},             {"conalargue", &Variables::conalargue},
-        {"conpenales", &Variables::conpenales},           {"castigolocal1", &Variables::castigolocal1},
-        {"castigolocal2", &Variables::castigolocal2},     {"castigovisita1", &Variables::castigovisita1},
-        {"castigovisita2", &Variables::castigovisita2},   {"relojlocal1", &Variables::relojlocal1},
-        {"relojlocal2", &Variables::relojlocal2},         {"relojvisita1", &Variables::relojvisita1},
-        {"relojvisita2", &Variables::relojvisita2},       {"minutopedido", &Variables::minutopedido},
-        {"conposesion", &Variables::conposesion},         {"ceroavisado", &Variables::ceroavisado},
-        {"tenenciaauxiliar", &Variables::tenenciaauxiliar}, {"clonactivo", &Variables::clonactivo},
-        {"pantallaauxiliar", &Variables::pantallaauxiliar}, {"colorreloj", &Variables::colorreloj}};
+        {"estadoinicio", &Variables::estadoinicio},
+        {"relojperiodo", &Variables::relojperiodo},
+        {"mitadjuego", &Variables::mitadjuego},
+        {"cambiolado", &Variables::cambiolado},
+        {"minutosinicio", &Variables::minutosinicio},
+        {"segundosinicio", &Variables::segundosinicio},
+        {"seriejugada", &Variables::seriejugada},
+        {"enultimos10", &Variables::enultimos10},
+        {"sonarbip", &Variables::sonarbip},
+        {"avisocinco", &Variables::avisocinco},
+        {"avisocero", &Variables::avisocero},
+        {"conalargue", &Variables::conalargue},
+        {"conpenales", &Variables::conpenales},
+        {"castigolocal1", &Variables::castigolocal1},
+        {"castigolocal2", &Variables::castigolocal2},
+        {"castigovisita1", &Variables::castigovisita1},
+        {"castigovisita2", &Variables::castigovisita2},
+        {"relojlocal1", &Variables::relojlocal1},
+        {"relojlocal2", &Variables::relojlocal2},
+        {"relojvisita1", &Variables::relojvisita1},
+        {"relojvisita2", &Variables::relojvisita2},
+        {"minutopedido", &Variables::minutopedido},
+        {"conposesion", &Variables::conposesion},
+        {"ceroavisado", &Variables::ceroavisado},
+        {"tenenciaauxiliar", &Variables::tenenciaauxiliar},
+        {"clonactivo", &Variables::clonactivo},
+        {"pantallaauxiliar", &Variables::pantallaauxiliar},
+        {"colorreloj", &Variables::colorreloj}};
     static const std::vector<std::pair<const char*, std::int16_t Variables::*>> counters = {
         {"contadorfin", &Variables::contadorfin},         {"contadortimer2", &Variables::contadortimer2},
         {"castigadoslocal", &Variables::castigadoslocal}, {"castigadosvisita", &Variables::castigadosvisita},
@@ -118,21 +132,21 @@ void placePossessionWindow(Program& p, Window& w) {
 ElementValues elementValues(const Element& e) {
     std::string items;
     for (std::size_t i = 0; i < e.list().size(); ++i) items += (i ? "\n" : "") + e.list()[i];
-    return {{e.text(), colorText(e.color()), yesNo(e.visible()), yesNo(e.enabled()), yesNo(e.checked()),
-             e.picture(), std::move(items)}};
+    return {{e.text(), colorText(e.color()), yesNo(e.visible()), yesNo(e.enabled()), yesNo(e.checked()), e.picture(),
+             std::move(items)}};
 }
 
 const std::vector<std::string>& variableNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> n = {
-            "estadoinicio",   "relojperiodo",     "cambioperiodo",    "mitadjuego",       "contadorfin",
-            "cambiolado",     "minutosinicio",    "segundosinicio",   "seriejugada",      "enultimos10",
-            "sonarbip",       "avisocinco",       "avisocero",        "conalargue",       "conpenales",
-            "contadortimer2", "castigadoslocal",  "castigadosvisita", "castigolocal1",    "castigolocal2",
-            "castigovisita1", "castigovisita2",   "relojlocal1",      "relojlocal2",      "relojvisita1",
-            "relojvisita2",   "minutopedido",     "conposesion",      "ceroavisado",      "tenenciaauxiliar",
-            "clonactivo",     "pantallaauxiliar", "cantidadmonitores", "reintentosmonitor", "anchopantalla",
-            "altopantalla",   "resolucion",       "izquierdapantalla2", "izquierdapantalla3", "colorreloj",
+            "estadoinicio",    "relojperiodo",     "cambioperiodo",      "mitadjuego",         "contadorfin",
+            "cambiolado",      "minutosinicio",    "segundosinicio",     "seriejugada",        "enultimos10",
+            "sonarbip",        "avisocinco",       "avisocero",          "conalargue",         "conpenales",
+            "contadortimer2",  "castigadoslocal",  "castigadosvisita",   "castigolocal1",      "castigolocal2",
+            "castigovisita1",  "castigovisita2",   "relojlocal1",        "relojlocal2",        "relojvisita1",
+            "relojvisita2",    "minutopedido",     "conposesion",        "ceroavisado",        "tenenciaauxiliar",
+            "clonactivo",      "pantallaauxiliar", "cantidadmonitores",  "reintentosmonitor",  "anchopantalla",
+            "altopantalla",    "resolucion",       "izquierdapantalla2", "izquierdapantalla3", "colorreloj",
             "golespenallocal", "golespenalvisita"};
         for (int i = 0; i < 32; ++i) n.push_back("tablaseries(" + std::to_string(i) + ")");
         return n;

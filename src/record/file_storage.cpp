@@ -1,10 +1,10 @@
 #include "record/file_storage.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace tabrino::record {
 
@@ -123,7 +123,7 @@ std::string FileStorage::keepAside(const std::string& label, const std::string& 
     closeFile();
     std::string base = folder_ + "/partido-" + label + "-" + stamp;
     std::string target = base + ".registro";
-    struct stat st{};
+    struct stat st {};
     for (int n = 2; ::stat(target.c_str(), &st) == 0 && n < 1000; ++n)
         target = base + "-" + std::to_string(n) + ".registro";
     bool moved = ::rename(path_.c_str(), target.c_str()) == 0;

@@ -43,8 +43,12 @@ std::string Recorder::stamp() const {
 Entry Recorder::snapshot(const std::string& kind) {
     shadow_ = capture(p_);
     if (!shadow_.count("partido")) shadow_["partido"] = "libre";
-    Entry e{kind, p_.svc.clock.wallClockMs(), "", get(shadow_, "Form1.periodo.text"),
-            get(shadow_, "Form1.a.text") + ":" + get(shadow_, "Form1.b.text"), {}};
+    Entry e{kind,
+            p_.svc.clock.wallClockMs(),
+            "",
+            get(shadow_, "Form1.periodo.text"),
+            get(shadow_, "Form1.a.text") + ":" + get(shadow_, "Form1.b.text"),
+            {}};
     for (const auto& [k, v] : shadow_) e.changes.push_back({k, "", v});
     dirty_.clear();
     return e;
@@ -138,8 +142,12 @@ void Recorder::elementChanged(Element& e, Property p) {
 void Recorder::settled(const std::string& action) {
     if (!active_ || inSettle_) return;
     inSettle_ = true;
-    Entry e{"accion", 0, action, get(shadow_, "Form1.periodo.text"),
-            get(shadow_, "Form1.a.text") + ":" + get(shadow_, "Form1.b.text"), {}};
+    Entry e{"accion",
+            0,
+            action,
+            get(shadow_, "Form1.periodo.text"),
+            get(shadow_, "Form1.a.text") + ":" + get(shadow_, "Form1.b.text"),
+            {}};
 
     for (const std::string& n : variableNames()) diffInto(shadow_, variableKey(n), *p_.variableText(n), e.changes);
     for (const char* t : {"Timer1", "Timer2", "Timer3"})
@@ -151,7 +159,8 @@ void Recorder::settled(const std::string& action) {
     for (Element* el : dirty_) {
         ElementValues v = elementValues(*el);
         const std::string prefix = el->window().name() + "." + el->name() + ".";
-        for (int i = 0; i < kElementPropertyCount; ++i) diffInto(shadow_, prefix + kElementProperties[i], v.values[i], e.changes);
+        for (int i = 0; i < kElementPropertyCount; ++i)
+            diffInto(shadow_, prefix + kElementProperties[i], v.values[i], e.changes);
     }
     dirty_.clear();
 
@@ -168,8 +177,12 @@ void Recorder::settled(const std::string& action) {
 void Recorder::programExited() {
     if (!active_) return;
     // exit() has hidden every window: that is not the board the match left.
-    write({"fin", p_.svc.clock.wallClockMs(), "", get(shadow_, "Form1.periodo.text"),
-           get(shadow_, "Form1.a.text") + ":" + get(shadow_, "Form1.b.text"), {}});
+    write({"fin",
+           p_.svc.clock.wallClockMs(),
+           "",
+           get(shadow_, "Form1.periodo.text"),
+           get(shadow_, "Form1.a.text") + ":" + get(shadow_, "Form1.b.text"),
+           {}});
     active_ = false;
 }
 

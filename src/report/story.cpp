@@ -27,22 +27,40 @@ struct SideKeys {
     const char* blue;
     const char* red;
     const char* timeOuts;
-    const char* giveBack;      // the action that gives a time-out back
-    const char* cancel;        // the action that cancels the request
-    const char* foulOff;       // the action that takes a foul back
+    const char* giveBack;  // the action that gives a time-out back
+    const char* cancel;    // the action that cancels the request
+    const char* foulOff;   // the action that takes a foul back
     const char* slotVar[2];
     const char* slotClock[2][2];  // minutes, seconds fields
 };
 
 const SideKeys kSides[2] = {
-    {Side::Local, "local", "Form1.equipolocal.text", "Form1.gollocal.text", "Form1.faltalocal.text",
-     "Form1.librelocal.text", "Form1.numazuleslocal.text", "Form1.numrojaslocal.text", "Form1.tiempolocal.text",
-     "Form1.Label3a.DblClick", "Form1.Image8.DblClick", "Form1.titulofalta.DblClick",
+    {Side::Local,
+     "local",
+     "Form1.equipolocal.text",
+     "Form1.gollocal.text",
+     "Form1.faltalocal.text",
+     "Form1.librelocal.text",
+     "Form1.numazuleslocal.text",
+     "Form1.numrojaslocal.text",
+     "Form1.tiempolocal.text",
+     "Form1.Label3a.DblClick",
+     "Form1.Image8.DblClick",
+     "Form1.titulofalta.DblClick",
      {"var.castigolocal1", "var.castigolocal2"},
      {{"Form1.c.text", "Form1.d.text"}, {"Form1.c2.text", "Form1.d2.text"}}},
-    {Side::Visita, "visita", "Form1.equipovisita.text", "Form1.golvisita.text", "Form1.faltavisita.text",
-     "Form1.librevisita.text", "Form1.numazulesvisita.text", "Form1.numrojasvisita.text", "Form1.tiempovisita.text",
-     "Form1.Label3b.DblClick", "Form1.Image9.DblClick", "Form1.titulofalta2.DblClick",
+    {Side::Visita,
+     "visita",
+     "Form1.equipovisita.text",
+     "Form1.golvisita.text",
+     "Form1.faltavisita.text",
+     "Form1.librevisita.text",
+     "Form1.numazulesvisita.text",
+     "Form1.numrojasvisita.text",
+     "Form1.tiempovisita.text",
+     "Form1.Label3b.DblClick",
+     "Form1.Image9.DblClick",
+     "Form1.titulofalta2.DblClick",
      {"var.castigovisita1", "var.castigovisita2"},
      {{"Form1.e.text", "Form1.f.text"}, {"Form1.e2.text", "Form1.f2.text"}}},
 };
@@ -294,8 +312,7 @@ private:
     void suspensions(const SideKeys& s, bool tick) {
         int cleared = 0;
         for (int i = 0; i < 2; ++i) {
-            if (!changed(s.slotVar[i]) || was(s.slotVar[i]) != "activo" || get(st_, s.slotVar[i]) == "activo")
-                continue;
+            if (!changed(s.slotVar[i]) || was(s.slotVar[i]) != "activo" || get(st_, s.slotVar[i]) == "activo") continue;
             const std::string player = "jugador " + std::to_string(i + 1);
             const std::string left = was(s.slotClock[i][0]) + ":" + was(s.slotClock[i][1]);
             const std::string now = get(st_, s.slotClock[i][0]) + ":" + get(st_, s.slotClock[i][1]);
@@ -331,12 +348,14 @@ private:
 
     void timeOutRequestDropped(const SideKeys& s, bool tick) {
         const std::string is = get(st_, "var.minutopedido");
-        if (!changed("var.minutopedido") || was("var.minutopedido") != s.word || (changed(s.timeOuts) && timeOutsTaken(s) > 0)) return;
-        const char* why = action_ == s.cancel                 ? "cancelada por el operador"
-                          : tick                              ? "al terminar el periodo"
-                          : action_ == "Form1.Image2.Click"   ? "al poner el reloj a cero"
-                          : is.empty()                        ? "tomó el minuto el otro equipo"
-                                                              : "la reemplaza la del otro equipo";
+        if (!changed("var.minutopedido") || was("var.minutopedido") != s.word ||
+            (changed(s.timeOuts) && timeOutsTaken(s) > 0))
+            return;
+        const char* why = action_ == s.cancel               ? "cancelada por el operador"
+                          : tick                            ? "al terminar el periodo"
+                          : action_ == "Form1.Image2.Click" ? "al poner el reloj a cero"
+                          : is.empty()                      ? "tomó el minuto el otro equipo"
+                                                            : "la reemplaza la del otro equipo";
         add(Kind::TimeOutRequestCancelled, s.side, "Solicitud de tiempo muerto anulada", why, action_ == s.cancel);
     }
 
@@ -449,8 +468,10 @@ private:
         add(Kind::MatchEnd, Side::None, "Fin del partido",
             std::to_string(h) + " - " + std::to_string(a) + ", " + detail);
         syncNames();
-        if (get(st_, "Form1.leyendapenal.visible") == "yes") startPhase("Penales", "Penales", false, ms_);
-        else startPhase("Final", "Final", true, ms_);
+        if (get(st_, "Form1.leyendapenal.visible") == "yes")
+            startPhase("Penales", "Penales", false, ms_);
+        else
+            startPhase("Final", "Final", true, ms_);
     }
 
     State st_;
@@ -466,8 +487,8 @@ private:
 void prune(Match& m) {
     std::vector<Phase> kept;
     for (const Phase& p : m.phases) {
-        const bool hasEvents = std::any_of(m.events.begin(), m.events.end(),
-                                           [&](const Event& e) { return e.phase == p.name; });
+        const bool hasEvents =
+            std::any_of(m.events.begin(), m.events.end(), [&](const Event& e) { return e.phase == p.name; });
         if (p.name == "Final") continue;
         if (p.beginMs != 0 || hasEvents) kept.push_back(p);
     }

@@ -54,9 +54,9 @@ enum class Kind {
 struct Event {
     Kind kind{};
     std::int64_t wallMs = 0;
-    std::string phase;   // the "periodo" column: "1", "2", "Entretiempo", "Alargue 1", ...
-    std::string clock;   // the game clock's reading, "mm:ss"
-    int minute = 0;      // minute of play in the period, 1-based; 0 outside play
+    std::string phase;  // the "periodo" column: "1", "2", "Entretiempo", "Alargue 1", ...
+    std::string clock;  // the game clock's reading, "mm:ss"
+    int minute = 0;     // minute of play in the period, 1-based; 0 outside play
     Side side = Side::None;
     std::string team;    // the side's name at that moment
     std::string text;    // "Gol", "Tarjeta azul", ...

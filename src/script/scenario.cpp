@@ -23,10 +23,14 @@ struct Failure : std::runtime_error {
 std::string quoted(const std::string& s) {
     std::string out = "\"";
     for (char c : s) {
-        if (c == '\n') out += "\\n";
-        else if (c == '"') out += "\\\"";
-        else if (c == '\\') out += "\\\\";
-        else out += c;
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '"')
+            out += "\\\"";
+        else if (c == '\\')
+            out += "\\\\";
+        else
+            out += c;
     }
     return out + "\"";
 }
@@ -157,8 +161,10 @@ Element* Scenario::element(const std::string& target, bool mustExist) {
 }
 
 void Scenario::pointer(Window& w, float x, float y, bool dbl) {
-    if (dbl) program().dblClickAt(w, x, y);
-    else program().clickAt(w, x, y);
+    if (dbl)
+        program().dblClickAt(w, x, y);
+    else
+        program().clickAt(w, x, y);
 }
 
 void Scenario::advance(int seconds) {
@@ -221,8 +227,8 @@ Outcome Scenario::run(const std::vector<std::string>& lines) {
     if (!fake_.dialogs.queue.empty()) {
         out.passed = false;
         out.line = static_cast<int>(lines.size());
-        out.message = "expected every queued answer to be used, found " +
-                      std::to_string(fake_.dialogs.queue.size()) + " still queued";
+        out.message = "expected every queued answer to be used, found " + std::to_string(fake_.dialogs.queue.size()) +
+                      " still queued";
     }
     return out;
 }
@@ -321,7 +327,8 @@ void Scenario::command(const std::vector<std::string>& w) {
         }
         bool inList = false;
         for (const auto& item : e->list()) inList = inList || item == w[2];
-        if (!inList) fail("expected " + quoted(w[2]) + " in the list of " + w[1] + ", found " + quoted(joinList(e->list())));
+        if (!inList)
+            fail("expected " + quoted(w[2]) + " in the list of " + w[1] + ", found " + quoted(joinList(e->list())));
         e->setTextSilently(w[2]);
         return program().fire(*e, Event::Click);
     }
@@ -363,8 +370,7 @@ void Scenario::check(const std::vector<std::string>& w) {
     auto count = [&](int found, const char* name) {
         need(w, 3, "expect messages N");
         int want = parseCount(w[2], name);
-        if (found != want)
-            fail("expected " + std::to_string(want) + " " + name + ", found " + std::to_string(found));
+        if (found != want) fail("expected " + std::to_string(want) + " " + name + ", found " + std::to_string(found));
     };
     auto same = [&](const std::string& found, const char* name) {
         need(w, 3, "expect message TEXT");
@@ -433,11 +439,16 @@ void Scenario::checkWindow(const std::string& wn, const std::string& prop, const
         found = presenceText(win);
     } else if (prop == "windowstate" || prop == "left" || prop == "top" || prop == "width" || prop == "height") {
         if (!win) fail("window " + wn + " is absent, so its " + prop + " cannot be read");
-        if (prop == "windowstate") found = stateText(win->state());
-        else if (prop == "left") found = whole(win->left());
-        else if (prop == "top") found = whole(win->top());
-        else if (prop == "width") found = whole(win->width());
-        else found = whole(win->height());
+        if (prop == "windowstate")
+            found = stateText(win->state());
+        else if (prop == "left")
+            found = whole(win->left());
+        else if (prop == "top")
+            found = whole(win->top());
+        else if (prop == "width")
+            found = whole(win->width());
+        else
+            found = whole(win->height());
     } else {
         fail("unknown window property " + quoted(prop));
     }
@@ -494,7 +505,8 @@ void Scenario::dump(std::ostream& out) const {
     const Program& p = *program_;
     for (const std::string& n : Variables::variableNames())
         out << "  var " << n << " " << quoted(*p.variableText(n)) << "\n";
-    for (int i = 0; i < 32; ++i) out << "  var tablaseries(" << i << ") " << quoted(p.tablaseries[static_cast<std::size_t>(i)]) << "\n";
+    for (int i = 0; i < 32; ++i)
+        out << "  var tablaseries(" << i << ") " << quoted(p.tablaseries[static_cast<std::size_t>(i)]) << "\n";
     out << "  timer Timer1 " << (p.timer1.enabled() ? "on" : "off") << "\n";
     out << "  timer Timer2 " << (p.timer2.enabled() ? "on" : "off") << "\n";
     out << "  timer Timer3 " << (p.timer3.enabled() ? "on" : "off") << "\n";

@@ -34,8 +34,8 @@ const std::vector<DurationField>& durationFields() {
         for (const Row& r : rows) {
             // The box shows the start-up duration until it is filled.
             std::string def = kSeriesTable[r.slot].duration;
-            out.push_back({r.box, r.label, r.caption, static_cast<int>(series::duration(r.slot)), def,
-                           r.slot == series::kAviso});
+            out.push_back(
+                {r.box, r.label, r.caption, static_cast<int>(series::duration(r.slot)), def, r.slot == series::kAviso});
         }
         return out;
     }();
@@ -44,9 +44,9 @@ const std::vector<DurationField>& durationFields() {
 
 const std::vector<ClockColour>& clockColours() {
     static const std::vector<ClockColour> colours = {
-        {"Option5", "Shape1", "&H80C0FF", 0xFFC080},  {"Option6", "Shape2", "&H80FF80", 0x80FF80},
-        {"Option7", "Shape3", "&H80FFFF", 0xFFFF80},  {"Option8", "Shape4", "&HFFC0FF", 0xFFC0FF},
-        {"Option9", "Shape5", "&HFFC0C0", 0xC0C0FF},  {"Option10", "Shape6", "&HFF80FF", 0xFF80FF},
+        {"Option5", "Shape1", "&H80C0FF", 0xFFC080}, {"Option6", "Shape2", "&H80FF80", 0x80FF80},
+        {"Option7", "Shape3", "&H80FFFF", 0xFFFF80}, {"Option8", "Shape4", "&HFFC0FF", 0xFFC0FF},
+        {"Option9", "Shape5", "&HFFC0C0", 0xC0C0FF}, {"Option10", "Shape6", "&HFF80FF", 0xFF80FF},
         {"Option11", "Shape7", "65280", 0x00FF00},
     };
     return colours;

@@ -8,10 +8,11 @@ namespace tabrino {
 namespace {
 
 void remindOfTheKeys(Program& p) {
-    p.ask("Recuerde que si no tiene la botonera\r\n"
-          "Puede usar la combinacion ALT + X\r\n"
-          "para llevar el contador de posesion",
-          "Recordatorio", Buttons::Ok, Icon::Information);
+    p.ask(
+        "Recuerde que si no tiene la botonera\r\n"
+        "Puede usar la combinacion ALT + X\r\n"
+        "para llevar el contador de posesion",
+        "Recordatorio", Buttons::Ok, Icon::Information);
 }
 
 // The operator picks the series again, so the new minutes are loaded.
@@ -21,8 +22,8 @@ void rebuildSeriesList(Program& p) {
     tramos.addItem("Serie que jugara?");
     // The series, then the match phases; the time-out warning is no entry.
     using namespace series;
-    const std::size_t order[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, kAdulta, kAdultaHonor,
-                                 kEntretiempo, kDescansoAlargue, kCambioDeLado, kAlargue};
+    const std::size_t order[] = {
+        0, 1, 2, 3, 4, 5, 6, 7, 8, kAdulta, kAdultaHonor, kEntretiempo, kDescansoAlargue, kCambioDeLado, kAlargue};
     for (std::size_t i : order) tramos.addItem(p.tablaseries[i]);
     tramos.setText("Serie que jugara?");
 }

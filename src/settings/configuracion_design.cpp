@@ -11,25 +11,25 @@ namespace {
 using namespace rows;
 constexpr const char* kSans = "MS Sans Serif";
 constexpr float kSize = 8.25f;
-constexpr float kLine = 255;  // one line of text
+constexpr float kLine = 255;         // one line of text
 constexpr float kRightBoxes = 1740;  // the boxes of the overtime and warning frames
 
 ElementDesign frame(std::string name, Box b, std::string caption, std::string container = {}) {
     return control(Kind::Frame, std::move(name), b, kSans, kSize, regular, std::move(caption), {},
-        std::move(container));
+                   std::move(container));
 }
 
 ElementDesign text(std::string name, std::string frame, float left, float top, std::string caption, float width,
                    Align align = Align::Left) {
-    ElementDesign d = label(std::move(name), {left, top, width, kLine}, kSans, kSize, regular, colors::black, std::move(caption),
-        align);
+    ElementDesign d = label(std::move(name), {left, top, width, kLine}, kSans, kSize, regular, colors::black,
+                            std::move(caption), align);
     d.container = std::move(frame);
     return d;
 }
 
 ElementDesign option(std::string name, std::string frame, Box b, std::string caption = {}) {
     return control(Kind::OptionButton, std::move(name), b, kSans, kSize, regular, std::move(caption), {},
-        std::move(frame));
+                   std::move(frame));
 }
 
 ElementDesign check(std::string name, std::string frame, Box b, std::string caption, State state = {}) {
@@ -40,9 +40,8 @@ ElementDesign check(std::string name, std::string frame, Box b, std::string capt
 }
 
 ElementDesign box(const DurationField& f, std::string frame, float left, float top) {
-    ElementDesign d =
-        control(Kind::TextBox, f.box, {left, top, 735, 285}, kSans, kSize, regular, f.defaultText, {},
-            std::move(frame));
+    ElementDesign d = control(Kind::TextBox, f.box, {left, top, 735, 285}, kSans, kSize, regular, f.defaultText, {},
+                              std::move(frame));
     d.align = Align::Center;
     return d;
 }
@@ -66,8 +65,7 @@ WindowDesign build() {
     e.push_back(text("Label2", "Frame1", 120, 1080, note, 3975, Align::Center));
 
     e.push_back(frame("Frame5", {120, 1800, 4815, 1335}, "Tanda de Penales"));
-    e.push_back(
-        text("Label18", "Frame5", 360, 240, "Si alargue termina igualado, define ganador por penales?", 4335));
+    e.push_back(text("Label18", "Frame5", 360, 240, "Si alargue termina igualado, define ganador por penales?", 4335));
     e.push_back(option("Option3", "Frame5", {1560, 600, 735, kLine}, "SI"));
     e.push_back(option("Option4", "Frame5", {2520, 600, 735, kLine}, "NO"));
     e.push_back(text("Label17", "Frame5", 600, 960, note, 3615, Align::Center));
@@ -82,8 +80,8 @@ WindowDesign build() {
     e.push_back(check("Check1", "Frame8", {3480, 1080, 1215, kLine}, "Activado"));
     e.push_back(text("Label30", "Frame8", 120, 1560, "Sonido de advertencia a los 00 segundos?", 3255));
     e.push_back(check("Check4", "Frame8", {3480, 1560, 1215, kLine}, "Activado"));
-    e.push_back(text("Label23", "Frame8", 240, 1920,
-                     "*** Si no tiene Botonera, puede usar el teclado ( ALT+ X ) ***", 4455));
+    e.push_back(
+        text("Label23", "Frame8", 240, 1920, "*** Si no tiene Botonera, puede usar el teclado ( ALT+ X ) ***", 4455));
 
     e.push_back(frame("Frame9", {120, 5880, 10335, 1575},
                       "Opciones de Multipantalla (Pantalla debe estar en funcion EXTENDER)"));
@@ -92,8 +90,8 @@ WindowDesign build() {
     e.push_back(check("Check3", "Frame9", {3840, 720, 1095, kLine}, "Activar"));
     e.push_back(text("Label24", "Frame9", 6000, 720, "Mostrar contador auxiliar de posesion?", 2985));
     e.push_back(check("Check2", "Frame9", {9000, 720, 1215, kLine}, "Activado"));
-    e.push_back(text("Label27", "Frame9", 2880, 1200,
-                     "*** Debe tener  pantallas externas conectadas al computador ***", 7335));
+    e.push_back(
+        text("Label27", "Frame9", 2880, 1200, "*** Debe tener  pantallas externas conectadas al computador ***", 7335));
 
     e.push_back(frame("Frame2", {5160, 120, 5295, 5535}, "Minutos de Juego y Reloj"));
     e.push_back(frame("Frame4", {120, 360, 2295, 5055}, "Minutos de juego normales", "Frame2"));

@@ -61,8 +61,8 @@ bool storeDurations(Program& p, Window& w) {
     for (const DurationField& f : fields) {
         const std::string& t = w[f.box].text();
         if (characters(t) > 2) {
-            p.ask(f.seconds ? "El valor debe corresponder a segundos" : "Tiene periodos superiores a 100 minutos)",
-                  "", Buttons::Ok, Icon::None);
+            p.ask(f.seconds ? "El valor debe corresponder a segundos" : "Tiene periodos superiores a 100 minutos)", "",
+                  Buttons::Ok, Icon::None);
             return false;
         }
         p.tablaseries[static_cast<std::size_t>(f.entry)] = twoDigits(numericValue(t));

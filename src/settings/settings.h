@@ -44,9 +44,9 @@ void Text15_LostFocus(Program& p, Window& w);
 void closeSettings(Program& p, Window& w);
 
 // Effects of the controls (also run by the opening fill).
-void possessionOn(Program& p, Window& w);   // Option12
-void possessionOff(Program& p, Window& w);  // Option13
-void mirrorBox(Program& p, Window& w);      // Check3
+void possessionOn(Program& p, Window& w);         // Option12
+void possessionOff(Program& p, Window& w);        // Option13
+void mirrorBox(Program& p, Window& w);            // Check3
 void possessionWindowBox(Program& p, Window& w);  // Check2
 void feedBox(Program& p, Window& w);              // Check6
 

@@ -24,10 +24,8 @@ WindowDesign build(const char* name, Box ganador1, bool publicWindow) {
     w.elements = {
         label("fin", kHeading, kImpact, 110.25f, bold, colors::green, "PARTIDO FINALIZADO", Align::Left),
         label("ganador1", ganador1, kImpact, 150, regular, colors::cyan, "GANADOR", C, {.visible = false}),
-        label("ganador2", {2400, 6600, 14415, 3495}, kImpact, 150, regular, colors::yellow, "", C,
-            {.visible = false}),
-        label("empate", {3480, 6240, 12375, 4335}, kImpact, 150, bold, colors::yellow, "EMPATE", C,
-            {.visible = false}),
+        label("ganador2", {2400, 6600, 14415, 3495}, kImpact, 150, regular, colors::yellow, "", C, {.visible = false}),
+        label("empate", {3480, 6240, 12375, 4335}, kImpact, 150, bold, colors::yellow, "EMPATE", C, {.visible = false}),
     };
     w.frontToBack = {"ganador2", "empate", "ganador1", "fin"};
     if (!publicWindow) {
@@ -46,8 +44,7 @@ const WindowDesign& finpartidoDesign() {
 }
 
 const WindowDesign& clonfinpartidoDesign() {
-    static const WindowDesign d =
-        build("clonfinpartido", {2880, 2880, 13455, 3855}, true);
+    static const WindowDesign d = build("clonfinpartido", {2880, 2880, 13455, 3855}, true);
     return d;
 }
 

@@ -52,8 +52,7 @@ void llenaFinPartido(Program& p) {
         return;
     }
     const std::string* winner = nullptr;
-    if (!drawn)
-        winner = &f[numericValue(visita) > numericValue(local) ? "equipovisita" : "equipolocal"].text();
+    if (!drawn) winner = &f[numericValue(visita) > numericValue(local) ? "equipovisita" : "equipolocal"].text();
 
     Window& fin = p.win("finpartido");
     Window& clon = p.win("clonfinpartido");

@@ -36,7 +36,7 @@ WindowDesign buildPenales() {
     w.title = "Definicion a penales";
     w.elements = {
         label("fin", {kHeadingLeft, 720, kHeadingWidth, 2775}, kImpact, 99.75f, bold, green, "DEFINICION A PENALES",
-            Align::Left),
+              Align::Left),
         picture("Image1", {120, 5520, 18840, 4440}, "score_bar"),
     };
     for (const PenaltyShot& s : kShots) w.elements.push_back(mark(s.mark, s.left, s.top));
@@ -52,9 +52,8 @@ WindowDesign buildPenales() {
             picture(s.blank.name, {s.blank.left, s.blank.top, b, b}, "minus", {.tooltip = "Dejar en blanco"}));
     }
     w.elements.push_back(picture("Image22", {9000, 9600, 1395, 1095}, "horn", {.tooltip = "Bocina"}));
-    w.elements.push_back(
-        picture("resetpenal", {9120, 7680, 975, 975}, "reset_orange",
-            {.visible = false, .tooltip = "Restablecer Valores"}));
+    w.elements.push_back(picture("resetpenal", {9120, 7680, 975, 975}, "reset_orange",
+                                 {.visible = false, .tooltip = "Restablecer Valores"}));
     w.elements.push_back(picture("finmiuto", {240, 120, 480, 360}, "cross", {.tooltip = "Cerrar"}));
 
     // Every button lies in front of the texts, the marks and the score bar.
@@ -72,7 +71,7 @@ WindowDesign buildClonpenales() {
     w.publicWindow = true;
     w.elements = {
         label("fin", {kHeadingLeft, 600, kHeadingWidth, 2775}, kImpact, 99.75f, bold, green, "DEFINICION A PENALES",
-            Align::Left),
+              Align::Left),
         picture("Image1", {120, 5640, 18720, 3720}, "score_bar"),
     };
     for (const PenaltyShot& s : kShots) w.elements.push_back(mark(s.mark, s.publicLeft, kPublicMarkTop));

@@ -31,14 +31,22 @@ struct Picture {
 };
 
 inline constexpr Picture kPictures[] = {
-    {"red_card.svg", 248, 351},      {"blue_card.svg", 248, 351},
-    {"home_player.svg", 1695, 2295}, {"away_player.svg", 1695, 2295},
-    {"alarm_clock.svg", 1, 1},       {"gear.svg", 1, 1},
-    {"cross.svg", 480, 360},         {"horn.svg", 1275, 855},
-    {"reset.svg", 1, 1},             {"power.svg", 1, 1},
-    {"match_icon.svg", 1, 1},        {"tick.svg", 1, 1},
-    {"minus.svg", 1, 1},             {"score_bar.svg", 18840, 4440},
-    {"reset_orange.svg", 1, 1},      {"report.svg", 1, 1},
+    {"red_card.svg", 248, 351},
+    {"blue_card.svg", 248, 351},
+    {"home_player.svg", 1695, 2295},
+    {"away_player.svg", 1695, 2295},
+    {"alarm_clock.svg", 1, 1},
+    {"gear.svg", 1, 1},
+    {"cross.svg", 480, 360},
+    {"horn.svg", 1275, 855},
+    {"reset.svg", 1, 1},
+    {"power.svg", 1, 1},
+    {"match_icon.svg", 1, 1},
+    {"tick.svg", 1, 1},
+    {"minus.svg", 1, 1},
+    {"score_bar.svg", 18840, 4440},
+    {"reset_orange.svg", 1, 1},
+    {"report.svg", 1, 1},
 };
 
 // Names the picture in failure messages instead of dumping its bytes.

@@ -17,7 +17,6 @@ using namespace assets_test;
 
 namespace {
 
-
 // Minimal well-formedness check: balanced, properly nested tags with quoted
 // attributes.  Returns the root element's start tag, or an error.
 bool checkXml(const std::string& x, std::string& rootTag, std::string& why) {
@@ -110,8 +109,8 @@ TEST_P(PictureFile, IsWellFormedSvgInItsProportion) {
     EXPECT_NEAR((w / h) / (pic.width / pic.height), 1.0, 0.02) << "viewBox " << w << " x " << h;
 
     // Qt's renderer silently drops what SVG Tiny lacks; forbid it outright.
-    for (const char* unsupported : {"<style", "<filter", "<mask", "<clipPath", "<pattern", "<foreignObject",
-                                    "<image", "style=\"", "filter=\"", "mask=\""}) {
+    for (const char* unsupported : {"<style", "<filter", "<mask", "<clipPath", "<pattern", "<foreignObject", "<image",
+                                    "style=\"", "filter=\"", "mask=\""}) {
         EXPECT_EQ(text.find(unsupported), std::string::npos) << pic.file << " uses " << unsupported;
     }
 }

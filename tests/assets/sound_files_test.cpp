@@ -139,10 +139,8 @@ struct Cue {
 
 // The bands are what a recording test uses to tell which cue is sounding.
 const Cue kCues[] = {
-    {"timbre.wav", 1.0, 1.4, 200.0, 320.0},
-    {"final.wav", 2.2, 2.8, 520.0, 730.0},
-    {"bip.wav", 0.10, 0.20, 950.0, 1050.0},
-    {"aviso.wav", 0.5, 0.7, 1300.0, 1700.0},
+    {"timbre.wav", 1.0, 1.4, 200.0, 320.0}, {"final.wav", 2.2, 2.8, 520.0, 730.0},
+    {"bip.wav", 0.10, 0.20, 950.0, 1050.0}, {"aviso.wav", 0.5, 0.7, 1300.0, 1700.0},
     {"clin.wav", 0.6, 1.0, 2000.0, 2200.0},
 };
 

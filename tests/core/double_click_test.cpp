@@ -101,8 +101,8 @@ TEST_F(QuickClicks, ADoubleClickActionStillGetsClickThenDblClick) {
     }
     clickCentre(p, *f, "gollocal", true);
     twoHalves("periodo");
-    EXPECT_EQ(seen, (std::vector<std::string>{"gollocal Click", "gollocal DblClick", "periodo Click",
-                                              "periodo DblClick"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"gollocal Click", "gollocal DblClick", "periodo Click", "periodo DblClick"}));
 }
 
 }  // namespace

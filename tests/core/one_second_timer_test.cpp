@@ -57,7 +57,7 @@ TEST(OneSecondTimer, TicksFollowTheAnchorNotTheFiringMoment) {
     ASSERT_TRUE(t.isDue(clock.now));
     t.takeTick();
     EXPECT_EQ(*t.nextDueMs(), 2500);  // not 2540
-    clock.now = 5600;  // a busy loop: three ticks owed, none lost
+    clock.now = 5600;                 // a busy loop: three ticks owed, none lost
     int owed = 0;
     while (t.isDue(clock.now)) {
         t.takeTick();

@@ -9,8 +9,18 @@ TEST(Text, NumericValueReadsTheLeadingNumber) {
     struct Case {
         const char* text;
         double value;
-    } cases[] = {{"05", 5},  {"5", 5},   {"", 0},     {"abc", 0}, {"0-1", 0}, {"  12", 12},
-                 {"12a", 12}, {"-5", -5}, {"1.5", 1.5}, {"+7", 7},  {"-", 0},   {".", 0},
+    } cases[] = {{"05", 5},
+                 {"5", 5},
+                 {"", 0},
+                 {"abc", 0},
+                 {"0-1", 0},
+                 {"  12", 12},
+                 {"12a", 12},
+                 {"-5", -5},
+                 {"1.5", 1.5},
+                 {"+7", 7},
+                 {"-", 0},
+                 {".", 0},
                  {"99999999999999999999", 1e20}};
     for (const Case& c : cases) EXPECT_EQ(numericValue(c.text), c.value) << '"' << c.text << '"';
 }
@@ -42,7 +52,10 @@ TEST(Text, UpperCaseCoversSpanishLetters) {
     // Beyond Latin-1, and text that is no valid UTF-8 passes unharmed.
     EXPECT_EQ(upperCase("bœuf ÿ"), "BŒUF Ÿ");
     EXPECT_EQ(upperCase("łódź ğ σ"), "ŁÓDŹ Ğ Σ");
-    EXPECT_EQ(upperCase(std::string("a\xFF" "b\xC3")), std::string("A\xFF" "B\xC3"));
+    EXPECT_EQ(upperCase(std::string("a\xFF"
+                                    "b\xC3")),
+              std::string("A\xFF"
+                          "B\xC3"));
 }
 
 }  // namespace

@@ -59,12 +59,8 @@ struct Board {
         m.show();
         return m;
     }
-    void click(Window& w, const char* name) {
-        clickCentre(p, w, name);
-    }
-    void wait(int seconds) {
-        passSeconds(p, fake.clock, seconds);
-    }
+    void click(Window& w, const char* name) { clickCentre(p, w, name); }
+    void wait(int seconds) { passSeconds(p, fake.clock, seconds); }
 };
 
 inline Rect box(const Element& e) { return e.geometry(); }

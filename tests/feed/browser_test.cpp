@@ -13,7 +13,8 @@ struct PageCase {
 class FeedInBrowser : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(FeedInBrowser, ShowsAGoalAndATickAsTheyHappen) {
-    if (HeadlessBrowser::executable().isEmpty()) GTEST_SKIP() << "chromium is not installed (scripts/deps.sh installs it)";
+    if (HeadlessBrowser::executable().isEmpty())
+        GTEST_SKIP() << "chromium is not installed (scripts/deps.sh installs it)";
     const PageCase c = GetParam();
     LiveProgram lp(c.port);
     ASSERT_TRUE(lp.startFeed());
@@ -24,8 +25,8 @@ TEST_P(FeedInBrowser, ShowsAGoalAndATickAsTheyHappen) {
     ASSERT_TRUE(browser.start()) << browser.error().toStdString();
     const QString page = browser.open(QStringLiteral("http://127.0.0.1:%1%2").arg(c.port).arg(c.path));
     ASSERT_FALSE(page.isEmpty()) << browser.error().toStdString();
-    ASSERT_TRUE(browser.waitFor(page, QStringLiteral("document.getElementById('nombrel')?.textContent === 'CLUB PATIN VOLTREGA'"),
-                                15000))
+    ASSERT_TRUE(browser.waitFor(
+        page, QStringLiteral("document.getElementById('nombrel')?.textContent === 'CLUB PATIN VOLTREGA'"), 15000))
         << "the page never showed the state";
     ASSERT_TRUE(spinUntil([&] { return lp.feed->pages() == 1; }, 3000));
 
@@ -43,9 +44,10 @@ TEST_P(FeedInBrowser, ShowsAGoalAndATickAsTheyHappen) {
     EXPECT_EQ(browser.eval(page, QStringLiteral("performance.getEntriesByType('navigation').length")).toInt(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, FeedInBrowser,
-                         ::testing::Values(PageCase{"/", 18030}, PageCase{"/overlay", 18032}),
-                         [](const auto& info) { return std::string(info.param.path == std::string("/") ? "Board" : "Overlay"); });
+INSTANTIATE_TEST_SUITE_P(Pages, FeedInBrowser, ::testing::Values(PageCase{"/", 18030}, PageCase{"/overlay", 18032}),
+                         [](const auto& info) {
+                             return std::string(info.param.path == std::string("/") ? "Board" : "Overlay");
+                         });
 
 }  // namespace
 }  // namespace tabrino::test

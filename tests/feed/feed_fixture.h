@@ -11,10 +11,10 @@
 
 #include "app/program.h"
 #include "headless_browser.h"
-#include "script/drive.h"
 #include "platform/fake/fakes.h"
 #include "qt/feed_server.h"
 #include "qt/timer_driver.h"
+#include "script/drive.h"
 
 namespace tabrino::test {
 
@@ -86,8 +86,7 @@ inline Exchange exchange(quint16 port, const QByteArray& request, int limitMs = 
     s.connectToHost(QHostAddress::LocalHost, port);
     bool refused = false;
     QObject::connect(&s, &QAbstractSocket::errorOccurred, [&] { refused = true; });
-    if (!spinUntil([&] { return refused || s.state() == QAbstractSocket::ConnectedState; }, 2000) || refused)
-        return ex;
+    if (!spinUntil([&] { return refused || s.state() == QAbstractSocket::ConnectedState; }, 2000) || refused) return ex;
     s.write(request);
     spinUntil(
         [&] {

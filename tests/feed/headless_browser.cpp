@@ -62,14 +62,14 @@ bool HeadlessBrowser::start(int limitMs) {
     // Port 0: the browser picks a free debugging port and writes it to its
     // profile, so parallel tests never clash. No first-run work, no network
     // beyond what the pages ask for.
-    process_->start(exe, {QStringLiteral("--headless=new"), QStringLiteral("--no-sandbox"),
-                          QStringLiteral("--disable-gpu"), QStringLiteral("--remote-debugging-port=0"),
-                          QStringLiteral("--remote-allow-origins=*"), QStringLiteral("--no-first-run"),
-                          QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-extensions"),
-                          QStringLiteral("--disable-renderer-backgrounding"),
-                          QStringLiteral("--disable-background-timer-throttling"),
-                          QStringLiteral("--disable-backgrounding-occluded-windows"),
-                          QStringLiteral("--user-data-dir=") + profile_->path(), QStringLiteral("about:blank")});
+    process_->start(exe,
+                    {QStringLiteral("--headless=new"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+                     QStringLiteral("--remote-debugging-port=0"), QStringLiteral("--remote-allow-origins=*"),
+                     QStringLiteral("--no-first-run"), QStringLiteral("--disable-background-networking"),
+                     QStringLiteral("--disable-extensions"), QStringLiteral("--disable-renderer-backgrounding"),
+                     QStringLiteral("--disable-background-timer-throttling"),
+                     QStringLiteral("--disable-backgrounding-occluded-windows"),
+                     QStringLiteral("--user-data-dir=") + profile_->path(), QStringLiteral("about:blank")});
     if (!process_->waitForStarted(5000)) {
         error_ = QStringLiteral("chromium did not start: ") + process_->errorString();
         return false;
@@ -120,8 +120,7 @@ QJsonObject HeadlessBrowser::call(const QString& method, const QJsonObject& para
                                   int limitMs) {
     if (!socket_) return {};
     const int id = nextId_++;
-    QJsonObject msg{{QStringLiteral("id"), id}, {QStringLiteral("method"), method},
-                    {QStringLiteral("params"), params}};
+    QJsonObject msg{{QStringLiteral("id"), id}, {QStringLiteral("method"), method}, {QStringLiteral("params"), params}};
     if (!session.isEmpty()) msg.insert(QStringLiteral("sessionId"), session);
     socket_->sendTextMessage(QString::fromUtf8(QJsonDocument(msg).toJson(QJsonDocument::Compact)));
     if (!spinUntil([&] { return replies_.count(id) > 0; }, limitMs)) {
@@ -131,13 +130,14 @@ QJsonObject HeadlessBrowser::call(const QString& method, const QJsonObject& para
     QJsonObject reply = replies_[id];
     replies_.erase(id);
     if (reply.contains(QStringLiteral("error")))
-        error_ = method + QStringLiteral(": ") + QString::fromUtf8(QJsonDocument(reply.value(QStringLiteral("error")).toObject()).toJson());
+        error_ = method + QStringLiteral(": ") +
+                 QString::fromUtf8(QJsonDocument(reply.value(QStringLiteral("error")).toObject()).toJson());
     return reply.value(QStringLiteral("result")).toObject();
 }
 
 QString HeadlessBrowser::open(const QString& url, int width, int height) {
-    const QJsonObject target = call(QStringLiteral("Target.createTarget"),
-                                    {{QStringLiteral("url"), QStringLiteral("about:blank")}});
+    const QJsonObject target =
+        call(QStringLiteral("Target.createTarget"), {{QStringLiteral("url"), QStringLiteral("about:blank")}});
     const QString id = target.value(QStringLiteral("targetId")).toString();
     if (id.isEmpty()) return {};
     const QJsonObject attached = call(QStringLiteral("Target.attachToTarget"),
@@ -146,17 +146,19 @@ QString HeadlessBrowser::open(const QString& url, int width, int height) {
     if (session.isEmpty()) return {};
     call(QStringLiteral("Runtime.enable"), {}, session);
     call(QStringLiteral("Emulation.setDeviceMetricsOverride"),
-         {{QStringLiteral("width"), width}, {QStringLiteral("height"), height},
-          {QStringLiteral("deviceScaleFactor"), 1}, {QStringLiteral("mobile"), false}},
+         {{QStringLiteral("width"), width},
+          {QStringLiteral("height"), height},
+          {QStringLiteral("deviceScaleFactor"), 1},
+          {QStringLiteral("mobile"), false}},
          session);
     call(QStringLiteral("Page.navigate"), {{QStringLiteral("url"), url}}, session);
     return session;
 }
 
 QJsonValue HeadlessBrowser::eval(const QString& session, const QString& expression, int limitMs) {
-    const QJsonObject r = call(QStringLiteral("Runtime.evaluate"),
-                               {{QStringLiteral("expression"), expression}, {QStringLiteral("returnByValue"), true}},
-                               session, limitMs);
+    const QJsonObject r =
+        call(QStringLiteral("Runtime.evaluate"),
+             {{QStringLiteral("expression"), expression}, {QStringLiteral("returnByValue"), true}}, session, limitMs);
     return r.value(QStringLiteral("result")).toObject().value(QStringLiteral("value"));
 }
 
@@ -171,8 +173,8 @@ bool HeadlessBrowser::waitFor(const QString& session, const QString& expression,
 }
 
 bool HeadlessBrowser::addSeenBinding(const QString& session) {
-    const QJsonObject r = call(QStringLiteral("Runtime.addBinding"), {{QStringLiteral("name"), QStringLiteral("tabrinoSeen")}},
-                               session);
+    const QJsonObject r =
+        call(QStringLiteral("Runtime.addBinding"), {{QStringLiteral("name"), QStringLiteral("tabrinoSeen")}}, session);
     return socket_ && socket_->isValid();
 }
 

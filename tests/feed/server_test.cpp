@@ -137,8 +137,8 @@ TEST(FeedServer, BrokenHugeSlowAndNumerousClientsNeitherChangeNorHoldUpTheMatch)
         QByteArray allowedStatus;  // empty: the server must just close
     };
     const QByteArray hugeHeader = "GET / HTTP/1.1\r\nHost: a\r\nX-Big: " + QByteArray(200 * 1024, 'x') + "\r\n\r\n";
-    const QByteArray hugeBody = "POST /estado.json HTTP/1.1\r\nHost: a\r\nContent-Length: 100000000\r\n\r\n" +
-                                QByteArray(100 * 1024, 'y');
+    const QByteArray hugeBody =
+        "POST /estado.json HTTP/1.1\r\nHost: a\r\nContent-Length: 100000000\r\n\r\n" + QByteArray(100 * 1024, 'y');
     const Attack attacks[] = {
         {"garbage request line", "\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03 not http\r\n\r\n", ""},
         {"no method", " / HTTP/1.1\r\n\r\n", ""},
@@ -191,7 +191,8 @@ TEST(FeedServer, BrokenHugeSlowAndNumerousClientsNeitherChangeNorHoldUpTheMatch)
     for (std::size_t i = 0; i < sockets.size(); ++i) {
         const QByteArray status = statusLine(replies[i]);
         if (attacks[i].allowedStatus.isEmpty())
-            EXPECT_TRUE(status.isEmpty() || status.startsWith("HTTP/1.1 4")) << attacks[i].what << ": " << status.constData();
+            EXPECT_TRUE(status.isEmpty() || status.startsWith("HTTP/1.1 4"))
+                << attacks[i].what << ": " << status.constData();
         else
             EXPECT_TRUE(status.startsWith(attacks[i].allowedStatus)) << attacks[i].what << ": " << status.constData();
     }

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "feed/public_state.h"
-#include "script/drive.h"
 #include "platform/fake/fakes.h"
+#include "script/drive.h"
 
 namespace tabrino {
 namespace {
@@ -74,7 +74,7 @@ TEST_F(Feed, ShowsTheMatchAsThePublicSeesIt) {
     p.form1()["a"].setText("10");
     click("a");  // the clock runs
     click("gollocal");
-    click("a");  // play stops for the cards
+    click("a");       // play stops for the cards
     click("Image5");  // blue card, home: a two-minute suspension
     click("Image7");  // red card, away: four minutes
     click("a");

@@ -28,8 +28,8 @@ struct WithRealBoxes {
         fake.monitors.monitors.clear();
         for (QScreen* s : QGuiApplication::screens()) {
             const QRect g = s->geometry();
-            fake.monitors.monitors.push_back(
-                {{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()}, s == QGuiApplication::primaryScreen()});
+            fake.monitors.monitors.push_back({{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
+                                              s == QGuiApplication::primaryScreen()});
         }
         p.setStrict(true);
         shell = std::make_unique<Shell>(p, folder.path());
@@ -56,8 +56,8 @@ void whenABoxOpens(const std::function<void(QWidget*)>& answer) {
 
 TEST(EveryClick, OneClickAfterADoubleClickWhoseQuestionWasAnswered) {
     struct Case {
-        const char* element;                      // its DblClick asks something
-        std::function<void(QWidget*)> answer;     // as the operator answers it
+        const char* element;                   // its DblClick asks something
+        std::function<void(QWidget*)> answer;  // as the operator answers it
         const char* field;
         const char* expected;
     } cases[] = {

@@ -67,8 +67,8 @@ struct ShownProgram {
         fake.monitors.monitors.clear();
         for (QScreen* s : QGuiApplication::screens()) {
             const QRect g = s->geometry();
-            fake.monitors.monitors.push_back(
-                {{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()}, s == QGuiApplication::primaryScreen()});
+            fake.monitors.monitors.push_back({{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
+                                              s == QGuiApplication::primaryScreen()});
         }
         p.setStrict(true);
         shell = std::make_unique<Shell>(p, folder.path());

@@ -4,8 +4,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <QToolTip>
 #include <string>
@@ -143,7 +143,8 @@ TEST_F(OperatorWindow, AltXPressesTheCoveredPossessionButton) {
 TEST_F(OperatorWindow, PicturesAreDrawnStretchedAndAMissingOneIsAPlainBox) {
     const QImage shot = view.grab().toImage();
     EXPECT_EQ(shot.pixel(view.boxOf("config").center()), PictureFolder::kGear);
-    EXPECT_EQ(shot.pixel(view.boxOf("Image1").topLeft() + QPoint(1, 1)), PictureFolder::kHorn) << "stretched to the box";
+    EXPECT_EQ(shot.pixel(view.boxOf("Image1").topLeft() + QPoint(1, 1)), PictureFolder::kHorn)
+        << "stretched to the box";
     EXPECT_EQ(shot.pixel(view.boxOf("Image1").bottomRight() - QPoint(1, 1)), PictureFolder::kHorn);
     // Disabled at start, and looking no different for it.
     EXPECT_EQ(shot.pixel(view.boxOf("Image6").center()), PictureFolder::kRedCard);
@@ -184,9 +185,10 @@ TEST_F(OperatorWindow, LongLabelTextWrapsAtWordsInsideItsBox) {
     // right edge.
     const QRect name = view.boxOf("equipolocal");
     f["equipolocal"].setFontSize(24);
-    f["equipolocal"].setText("UNO DOS TRES CUATRO CINCO SEIS SIETE OCHO NUEVE DIEZ ONCE DOCE TRECE CATORCE "
-                             "QUINCE DIECISEIS DIECISIETE DIECIOCHO DIECINUEVE VEINTE VEINTIUNO VEINTIDOS "
-                             "VEINTITRES VEINTICUATRO VEINTICINCO VEINTISEIS VEINTISIETE VEINTIOCHO");
+    f["equipolocal"].setText(
+        "UNO DOS TRES CUATRO CINCO SEIS SIETE OCHO NUEVE DIEZ ONCE DOCE TRECE CATORCE "
+        "QUINCE DIECISEIS DIECISIETE DIECIOCHO DIECINUEVE VEINTE VEINTIUNO VEINTIDOS "
+        "VEINTITRES VEINTICUATRO VEINTICINCO VEINTISEIS VEINTISIETE VEINTIOCHO");
     settle();
     const QImage shot = view.grab().toImage();
     const auto yellowIn = [&](QRect r) {
@@ -209,8 +211,7 @@ TEST_F(OperatorWindow, RunningClockColourReachesTheScreen) {
     const QRect digits = view.boxOf("b").intersected(view.rect());
     bool found = false;
     for (int y = digits.top(); y <= digits.bottom() && !found; y += 2)
-        for (int x = digits.left(); x <= digits.right() && !found; x += 2)
-            found = shot.pixel(x, y) == 0xFF00FF00u;
+        for (int x = digits.left(); x <= digits.right() && !found; x += 2) found = shot.pixel(x, y) == 0xFF00FF00u;
     EXPECT_TRUE(found) << "green digits while the clock runs";
 }
 

@@ -115,7 +115,7 @@ TEST(PaintCache, ChangedInkHoldsEveryPixelThatChanged) {
         {"DS-Digital", 309.75f, 3, "10", "09", false},
         {"DS-Digital", 309.75f, 1, "09", "9", false},  // a glyph moves
         {"Impact", 260.25f, 1, "9", "10", false},
-        {"DS-Digital", 30, 1, "01", "00", false},      // small: both looks' ink
+        {"DS-Digital", 30, 1, "01", "00", false},  // small: both looks' ink
         {"Impact", 65.25f, 1, "L O C A L", "CLUB PATIN VOLTREGA", false},
         {"Impact", 180, 1, "3", "", false},
     };
@@ -194,8 +194,8 @@ TEST(PaintCache, WindowAfterChangesLooksAsPaintedWhole) {
     s.f()["c"].setVisible(true);
     s.f()["d"].setVisible(true);
     const std::vector<std::pair<const char*, const char*>> steps = {
-        {"b", "59"}, {"b", "58"}, {"d", "07"}, {"b", "50"}, {"b", "49"}, {"gollocal", "1"}, {"b", "09"},
-        {"gollocal", "10"}, {"b", "9"}, {"d", "00"}, {"b", ""}, {"gollocal", "9"}, {"b", "00"}, {"a", "24"},
+        {"b", "59"},        {"b", "58"}, {"d", "07"}, {"b", "50"}, {"b", "49"},       {"gollocal", "1"}, {"b", "09"},
+        {"gollocal", "10"}, {"b", "9"},  {"d", "00"}, {"b", ""},   {"gollocal", "9"}, {"b", "00"},       {"a", "24"},
     };
     for (const auto& [name, text] : steps) {
         SCOPED_TRACE(std::string(name) + " = \"" + text + "\"");

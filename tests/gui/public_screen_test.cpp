@@ -159,8 +159,9 @@ TEST(PublicScreenThreeHost, ThreeScreensInAChildProcess) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         QByteArray json = "{\"screens\":[";
         for (int i = 0; i < 3; ++i)
-            json += QStringLiteral("%1{\"name\":\"s%2\",\"x\":%3,\"y\":0,\"width\":1280,\"height\":720,"
-                                   "\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}")
+            json += QStringLiteral(
+                        "%1{\"name\":\"s%2\",\"x\":%3,\"y\":0,\"width\":1280,\"height\":720,"
+                        "\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}")
                         .arg(i ? "," : "")
                         .arg(i)
                         .arg(i * 1280)
@@ -173,8 +174,7 @@ TEST(PublicScreenThreeHost, ThreeScreensInAChildProcess) {
     env.insert(QString::fromLatin1(kThreeScreensVar), QStringLiteral("1"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=PublicScreenThree.*")});
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=PublicScreenThree.*")});
     ASSERT_TRUE(child.waitForFinished(60000));
     const QString out = QString::fromLocal8Bit(child.readAll());
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();

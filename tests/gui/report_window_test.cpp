@@ -7,8 +7,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -158,9 +158,9 @@ TEST_F(ReportGui, EndScreenButtonOpensTheWholeMatchAndItsPdfIsOneA4Page) {
     // The score as drawn, whatever blanks the text extraction keeps.
     EXPECT_TRUE(words.contains(QRegularExpression(QStringLiteral("VOLTREGA\\s+2\\s*-\\s*1\\s+DEPORTIVO LICEO"))))
         << words.toStdString();
-    for (const char* expected : {"INFORME DEL PARTIDO", "CLUB PATIN VOLTREGA", "DEPORTIVO LICEO",
-                                 "Ganador: CLUB PATIN VOLTREGA", "Periodos y descansos", "Entretiempo", "Goles",
-                                 "Tarjetas y castigos", "Tarjeta azul", "Tiempos muertos"})
+    for (const char* expected :
+         {"INFORME DEL PARTIDO", "CLUB PATIN VOLTREGA", "DEPORTIVO LICEO", "Ganador: CLUB PATIN VOLTREGA",
+          "Periodos y descansos", "Entretiempo", "Goles", "Tarjetas y castigos", "Tarjeta azul", "Tiempos muertos"})
         EXPECT_TRUE(words.contains(QString::fromUtf8(expected))) << expected << "\n" << words.toStdString();
 }
 

@@ -40,7 +40,7 @@ TEST(QtMonitorsTest, TwoScreensSideBySide) {
     };
     const Case cases[] = {
         {320, 240, 0, 1}, {1600, 240, 0, 2}, {2560, 240, 0, 0},  // right of the desktop: none
-        {320, 960, 0, 0},  {320, 960, 1, 1}, {3000, 240, 2, 2},  // default to primary / nearest
+        {320, 960, 0, 0}, {320, 960, 1, 1},  {3000, 240, 2, 2},  // default to primary / nearest
     };
     for (const Case& c : cases)
         EXPECT_EQ(m.monitorFromRect({c.x, c.y, c.x + 1, c.y + 1}, c.flags), c.handle) << c.x << "," << c.y;
@@ -93,16 +93,46 @@ TEST(QtDialogsTest, MessageBoxesInSpanish) {
         QMessageBox::Icon icon_shown;
     };
     const Case cases[] = {
-        {Buttons::YesNo, Icon::Question, "Confirmar", QStringLiteral("Sí"), Answer::Yes,
-         {QStringLiteral("Sí"), QStringLiteral("No")}, QStringLiteral("Confirmar"), QMessageBox::Question},
-        {Buttons::YesNo, Icon::None, "Cuidado!!!", QStringLiteral("No"), Answer::No,
-         {QStringLiteral("Sí"), QStringLiteral("No")}, QStringLiteral("Cuidado!!!"), QMessageBox::NoIcon},
-        {Buttons::YesNo, Icon::Question, "Confirmacion", QString(), Answer::No,
-         {QStringLiteral("Sí"), QStringLiteral("No")}, QStringLiteral("Confirmacion"), QMessageBox::Question},
-        {Buttons::Ok, Icon::Error, "Atención!", QStringLiteral("Aceptar"), Answer::Ok, {QStringLiteral("Aceptar")},
-         QStringLiteral("Atención!"), QMessageBox::Critical},
-        {Buttons::Ok, Icon::Information, "", QStringLiteral("Aceptar"), Answer::Ok, {QStringLiteral("Aceptar")},
-         QStringLiteral("Tabrino de Hockey"), QMessageBox::Information},
+        {Buttons::YesNo,
+         Icon::Question,
+         "Confirmar",
+         QStringLiteral("Sí"),
+         Answer::Yes,
+         {QStringLiteral("Sí"), QStringLiteral("No")},
+         QStringLiteral("Confirmar"),
+         QMessageBox::Question},
+        {Buttons::YesNo,
+         Icon::None,
+         "Cuidado!!!",
+         QStringLiteral("No"),
+         Answer::No,
+         {QStringLiteral("Sí"), QStringLiteral("No")},
+         QStringLiteral("Cuidado!!!"),
+         QMessageBox::NoIcon},
+        {Buttons::YesNo,
+         Icon::Question,
+         "Confirmacion",
+         QString(),
+         Answer::No,
+         {QStringLiteral("Sí"), QStringLiteral("No")},
+         QStringLiteral("Confirmacion"),
+         QMessageBox::Question},
+        {Buttons::Ok,
+         Icon::Error,
+         "Atención!",
+         QStringLiteral("Aceptar"),
+         Answer::Ok,
+         {QStringLiteral("Aceptar")},
+         QStringLiteral("Atención!"),
+         QMessageBox::Critical},
+        {Buttons::Ok,
+         Icon::Information,
+         "",
+         QStringLiteral("Aceptar"),
+         Answer::Ok,
+         {QStringLiteral("Aceptar")},
+         QStringLiteral("Tabrino de Hockey"),
+         QMessageBox::Information},
     };
     QtDialogs dialogs;
     for (const Case& c : cases) {
@@ -295,10 +325,13 @@ TEST(DisplayCheckTest, SaysWhenNoDisplayCanOpen) {
         bool missing;
     };
     const Case cases[] = {
-        {nullptr, nullptr, nullptr, true},        {"offscreen", nullptr, nullptr, false},
+        {nullptr, nullptr, nullptr, true},
+        {"offscreen", nullptr, nullptr, false},
         {"offscreen:configfile=x.json", nullptr, nullptr, false},
-        {"xcb", nullptr, nullptr, true},          {"xcb", ":4711", nullptr, true},  // no such server
-        {"wayland;xcb", nullptr, "wayland-0", false}, {nullptr, "remote:0", nullptr, false},
+        {"xcb", nullptr, nullptr, true},
+        {"xcb", ":4711", nullptr, true},  // no such server
+        {"wayland;xcb", nullptr, "wayland-0", false},
+        {nullptr, "remote:0", nullptr, false},
     };
     for (const Case& c : cases) {
         auto set = [](const char* n, const char* v) { v ? qputenv(n, v) : qunsetenv(n); };

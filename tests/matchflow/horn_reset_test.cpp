@@ -11,10 +11,8 @@ TEST(Horn, StopsARunningClockAndFreesCardsOfSidesWithoutAFirstSuspension) {
         const char* castigovisita1;
         bool homeCards, awayCards;
     } cases[] = {
-        {true, "noactivo", "noactivo", true, true},
-        {true, "activo", "noactivo", false, true},
-        {true, "noactivo", "activo", true, false},
-        {false, "noactivo", "noactivo", true, true},
+        {true, "noactivo", "noactivo", true, true}, {true, "activo", "noactivo", false, true},
+        {true, "noactivo", "activo", true, false},  {false, "noactivo", "noactivo", true, true},
         {false, "activo", "activo", false, false},
     };
     for (const Case& c : cases) {
@@ -124,9 +122,9 @@ TEST(MatchReset, BringsTheMatchBackToStartUp) {
         for (const char* n : {"gollocal", "golvisita", "faltalocal", "faltavisita", "tiempolocal", "tiempovisita",
                               "librelocal", "librevisita", "numrojaslocal", "numazulesvisita"})
             EXPECT_EQ(d.text(n), "0") << n;
-        for (const char* n : {"leyendapenal", "numrojaslocal", "numazulesvisita", "Image8", "Image9", "Label2",
-                              "librelocal", "Label5", "librevisita", "c", "d", "Label1", "amonlocal", "f2",
-                              "amonvisita2"})
+        for (const char* n :
+             {"leyendapenal", "numrojaslocal", "numazulesvisita", "Image8", "Image9", "Label2", "librelocal", "Label5",
+              "librevisita", "c", "d", "Label1", "amonlocal", "f2", "amonvisita2"})
             EXPECT_FALSE(d.el(n).visible()) << n;
         EXPECT_EQ(d.el("faltalocal").color(), colors::cyan);
         EXPECT_EQ(d.el("tiempovisita").color(), colors::yellow);

@@ -21,8 +21,8 @@ void reachShortSecondPeriod(Desk& d) {
 
 TEST(SecondPeriodEnd, OvertimeOnlyWhenAllowedAndLevel) {
     struct Case {
-        const char* conalargue;        // before the match
-        const char* conalargueLater;   // switched during the second half
+        const char* conalargue;       // before the match
+        const char* conalargueLater;  // switched during the second half
         const char* home;
         const char* away;
         const char* periodo;
@@ -61,9 +61,7 @@ TEST(MatchEnd, SuspensionsEndWithTheMatchUnlessOvertimeWasAllowed) {
         const char* home;
         bool kept;
     } cases[] = {
-        {"NO", "0", false},
-        {"NO", "1", false},
-        {"SI", "1", true},  // decided in normal time with overtime allowed
+        {"NO", "0", false}, {"NO", "1", false}, {"SI", "1", true},  // decided in normal time with overtime allowed
     };
     for (const Case& c : cases) {
         Desk d;
@@ -193,7 +191,7 @@ TEST(PhaseMinutes, LoadEvenWhenTheSeriesFieldShowsTheName) {
         const char* clock;
     } cases[] = {
         {"1", "1", "", 2, "Cambio de lado", "02:00"},  // end of the first overtime period
-        {"E", "1", "SI", 0, "Alargue", "05:00"},        // end of the change of ends
+        {"E", "1", "SI", 0, "Alargue", "05:00"},       // end of the change of ends
     };
     for (const Case& c : cases) {
         Desk d;

@@ -11,8 +11,8 @@ TEST_F(SeriesField, PickLoadsMinutesAndRecordsTheSeries) {
     struct Case {
         const char* item;
         const char* clock;
-    } cases[] = {{"Mini Hockey", "12:00"}, {"Sub 17", "18:00"},       {"Adulta", "25:00"},
-                 {"Adulta Honor", "30:00"}, {"Entretiempo", "05:00"}, {"Descanso para alargue", "03:00"},
+    } cases[] = {{"Mini Hockey", "12:00"},    {"Sub 17", "18:00"},      {"Adulta", "25:00"},
+                 {"Adulta Honor", "30:00"},   {"Entretiempo", "05:00"}, {"Descanso para alargue", "03:00"},
                  {"Cambio de lado", "02:00"}, {"Alargue", "05:00"}};
     for (const Case& c : cases) {
         el("a").setText("07");
@@ -30,11 +30,18 @@ TEST_F(SeriesField, TypingLoadsOnlyTheMinutesOfAnExactName) {
         const char* typed;
         const char* minutes;
     } cases[] = {
-        {"Adult", "07"},        {"Adulta", "25"},       {"Adulta Honor", "30"},
-        {"adulta", "07"},       {"ADULTA", "07"},       {"Adulta ", "07"},
-        {" Sub 9", "07"},       {"Sub 9", "15"},        {"Sub", "07"},
-        {"Aviso", "07"},        // the time-out warning second is no series
-        {"Serie que jugara?", "07"}, {"", "07"},
+        {"Adult", "07"},
+        {"Adulta", "25"},
+        {"Adulta Honor", "30"},
+        {"adulta", "07"},
+        {"ADULTA", "07"},
+        {"Adulta ", "07"},
+        {" Sub 9", "07"},
+        {"Sub 9", "15"},
+        {"Sub", "07"},
+        {"Aviso", "07"},  // the time-out warning second is no series
+        {"Serie que jugara?", "07"},
+        {"", "07"},
     };
     for (const Case& c : cases) {
         el("a").setText("07");

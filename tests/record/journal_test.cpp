@@ -9,7 +9,11 @@ using namespace tabrino::record;
 namespace {
 
 Entry sample(int n) {
-    return {"accion", 1710007200000 + n, "Form1.gollocal.Click", "2", "19:54",
+    return {"accion",
+            1710007200000 + n,
+            "Form1.gollocal.Click",
+            "2",
+            "19:54",
             {{"Form1.gollocal.text", std::to_string(n), std::to_string(n + 1)},
              {"Form1.equipolocal.text", "a\tb\\c", "línea 1\r\nlínea 2"}}};
 }

@@ -3,12 +3,12 @@
 // in order with none missing before the last.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "record/file_storage.h"
 #include "record/journal.h"
@@ -35,8 +35,10 @@ Entry numbered(long n) {
         const std::string line = encode(numbered(n));
         all += line;
         // Now and then the whole record is replaced, as at a recovery.
-        if (n % 25 == 24) storage.reset(all);
-        else storage.append(line);
+        if (n % 25 == 24)
+            storage.reset(all);
+        else
+            storage.append(line);
         if (n % 4 == 0) storage.flush();
     }
 }

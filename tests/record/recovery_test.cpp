@@ -45,8 +45,9 @@ TEST(Recovery, BadRecordsAreSaidOnceKeptAsideAndTheRunStartsFresh) {
         s.storage().exists = true;
         s.storage().bytes = c.bytes;
         s.storage().unreadable = c.unreadable;
-        auto o = run(s, "answer ok\nstart\nexpect messages 1\nexpect title \"Registro del partido\"\n"
-                        "expect Form1.gollocal.text 0\nclick Form1.gollocal\n");
+        auto o = run(s,
+                     "answer ok\nstart\nexpect messages 1\nexpect title \"Registro del partido\"\n"
+                     "expect Form1.gollocal.text 0\nclick Form1.gollocal\n");
         EXPECT_TRUE(o.passed) << c.name << ": " << o.line << " " << o.message;
         EXPECT_NE(s.dialogs().lastText.find(std::string("anterior ") + c.words), std::string::npos)
             << s.dialogs().lastText;
@@ -61,25 +62,31 @@ TEST(Recovery, BadRecordsAreSaidOnceKeptAsideAndTheRunStartsFresh) {
 TEST(Recovery, ADiskThatCannotBeWrittenIsSaidOnceAndTheMatchGoesOn) {
     Scenario s;
     s.storage().unwritable = true;
-    auto o = run(s, "answer ok\nstart\nexpect messages 1\nexpect title \"Registro del partido\"\n"
-                    "pick Form1.tramos \"Sub 9\"\nclick Form1.a\nwait 30\nclick Form1.gollocal\n"
-                    "expect messages 1\nexpect Form1.a.text 14\nexpect Form1.b.text 30\n"
-                    "expect Form1.gollocal.text 1\n");
+    auto o = run(s,
+                 "answer ok\nstart\nexpect messages 1\nexpect title \"Registro del partido\"\n"
+                 "pick Form1.tramos \"Sub 9\"\nclick Form1.a\nwait 30\nclick Form1.gollocal\n"
+                 "expect messages 1\nexpect Form1.a.text 14\nexpect Form1.b.text 30\n"
+                 "expect Form1.gollocal.text 1\n");
     EXPECT_TRUE(o.passed) << o.line << " " << o.message;
     EXPECT_GT(s.storage().writes, 30);
 }
 
 TEST(Recovery, TheRecordTellsTheMatchInOrder) {
     Scenario s;
-    auto o = run(s, "start\npick Form1.tramos \"Sub 9\"\nclick Form1.a\nwait 2\nclick Form1.gollocal\n"
-                    "click Form1.a\nclick Form1.Command1\n");
+    auto o = run(s,
+                 "start\npick Form1.tramos \"Sub 9\"\nclick Form1.a\nwait 2\nclick Form1.gollocal\n"
+                 "click Form1.a\nclick Form1.Command1\n");
     ASSERT_TRUE(o.passed) << o.line << " " << o.message;
     record::Journal j = record::read(s.storage().bytes);
     ASSERT_EQ(j.fault, record::Fault::None);
     std::vector<std::string> actions;
     for (const auto& e : j.entries) actions.push_back(e.kind + " " + e.action);
-    const std::vector<std::string> want = {"estado ",          "accion Form1.tramos.Click", "accion Form1.a.Click",
-                                           "accion Timer1.Timer", "accion Timer1.Timer",    "accion Form1.gollocal.Click",
+    const std::vector<std::string> want = {"estado ",
+                                           "accion Form1.tramos.Click",
+                                           "accion Form1.a.Click",
+                                           "accion Timer1.Timer",
+                                           "accion Timer1.Timer",
+                                           "accion Form1.gollocal.Click",
                                            "accion Form1.a.Click"};
     // The last click is on a hidden button: nothing changed, nothing written.
     EXPECT_EQ(actions, want);
@@ -93,6 +100,7 @@ TEST(Recovery, TheRecordTellsTheMatchInOrder) {
     EXPECT_TRUE(found);
     // A tick names its clock change, old and new.
     bool tick = false;
-    for (const auto& c : j.entries[3].changes) tick = tick || (c.key == "Form1.b.text" && c.before == "00" && c.after == "59");
+    for (const auto& c : j.entries[3].changes)
+        tick = tick || (c.key == "Form1.b.text" && c.before == "00" && c.after == "59");
     EXPECT_TRUE(tick);
 }

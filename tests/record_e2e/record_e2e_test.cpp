@@ -6,6 +6,8 @@
 // are, from the X server.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -14,9 +16,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 #include "app/window_catalog.h"
 #include "form/window.h"
@@ -230,10 +230,10 @@ TEST_F(RealProgram, KilledMidMatchComesBackThroughItsDialog) {
         after = recorded();
         return after["partido"] == "en curso" && after["clontabrino.state"] == "shown";
     }));
-    for (const char* key : {"Form1.gollocal.text", "Form1.golvisita.text", "Form1.periodo.text", "Form1.a.text",
-                            "Form1.b.text", "Form1.numazuleslocal.text", "Form1.amonlocal.visible",
-                            "clontabrino.gollocal.text", "clontabrino.c.text", "var.estadoinicio",
-                            "var.castigolocal1", "var.clonactivo"})
+    for (const char* key :
+         {"Form1.gollocal.text", "Form1.golvisita.text", "Form1.periodo.text", "Form1.a.text", "Form1.b.text",
+          "Form1.numazuleslocal.text", "Form1.amonlocal.visible", "clontabrino.gollocal.text", "clontabrino.c.text",
+          "var.estadoinicio", "var.castigolocal1", "var.clonactivo"})
         EXPECT_EQ(after[key], before[key]) << key;
     EXPECT_EQ(after["timer.Timer1"], "off");
     const int suspension = std::stoi(after["Form1.c.text"]) * 60 + std::stoi(after["Form1.d.text"]);

@@ -181,8 +181,7 @@ TEST(Story, OperatorMovesBecomeEvents) {
          "click Form1.golvisita\nclick Form1.Command3\nclick Form1.a\nwait 1\nanswer yes\nclick Form1.Image3\n"
          "click Form1.gollocal",
          "Gol V | Fin del periodo | Partido restablecido (el tablero vuelve a cero) * | Gol L"},
-        {"the possession count restarted",
-         "pick Form1.tramos \"Sub 19\"\nclick Form1.a\nwait 5\nkey alt+x",
+        {"the possession count restarted", "pick Form1.tramos \"Sub 19\"\nclick Form1.a\nwait 5\nkey alt+x",
          "Posesión reiniciada (45 segundos)"},
     };
     for (const Case& c : cases) EXPECT_EQ(storyOf(c.moves), c.story) << c.what;
@@ -207,13 +206,32 @@ TEST(Story, OvertimeAndShootOutPhases) {
     // Level after normal time with overtime and penalties on: each break
     // and both overtime periods are named; the shoot-out's shots follow the
     // end, a blank over a goal being a correction.
-    const std::vector<Match> all = play({"start", "click Form1.config", "select configuracion.Option3",
-                                         "click configuracion.Command1", "click Form1.gollocal",
-                                         "click Form1.golvisita", "click Form1.Command3", "click Form1.a", "wait 1",
-                                         "click Form1.a", "answer yes", "wait 300", "click Form1.a", "wait 1",
-                                         "click Form1.a", "wait 180", "click Form1.a", "wait 300", "click Form1.a",
-                                         "answer yes", "wait 120", "click Form1.a", "wait 300",
-                                         "click Form1.leyendapenal", "click penales.Image3", "click penales.Image21",
+    const std::vector<Match> all = play({"start",
+                                         "click Form1.config",
+                                         "select configuracion.Option3",
+                                         "click configuracion.Command1",
+                                         "click Form1.gollocal",
+                                         "click Form1.golvisita",
+                                         "click Form1.Command3",
+                                         "click Form1.a",
+                                         "wait 1",
+                                         "click Form1.a",
+                                         "answer yes",
+                                         "wait 300",
+                                         "click Form1.a",
+                                         "wait 1",
+                                         "click Form1.a",
+                                         "wait 180",
+                                         "click Form1.a",
+                                         "wait 300",
+                                         "click Form1.a",
+                                         "answer yes",
+                                         "wait 120",
+                                         "click Form1.a",
+                                         "wait 300",
+                                         "click Form1.leyendapenal",
+                                         "click penales.Image3",
+                                         "click penales.Image21",
                                          "click penales.Image23"});
     ASSERT_EQ(all.size(), 1u);
     const Match& m = all[0];
@@ -225,11 +243,10 @@ TEST(Story, OvertimeAndShootOutPhases) {
     for (const Event& e : m.events)
         if (e.kind == Kind::MatchEnd || e.phase == "Penales")
             tail.push_back(e.phase + ": " + e.text + " (" + e.detail + ")" + (e.correction ? " *" : ""));
-    EXPECT_EQ(tail, (std::vector<std::string>{
-                        "Alargue 2: Fin del partido (1 - 1, empate, se define por penales)",
-                        "Penales: Penal convertido (lanzamiento 1, penales 1 - 0)",
-                        "Penales: Penal errado (lanzamiento 1, penales 1 - 0)",
-                        "Penales: Penal en blanco (lanzamiento 1, penales 0 - 0) *"}));
+    EXPECT_EQ(tail, (std::vector<std::string>{"Alargue 2: Fin del partido (1 - 1, empate, se define por penales)",
+                                              "Penales: Penal convertido (lanzamiento 1, penales 1 - 0)",
+                                              "Penales: Penal errado (lanzamiento 1, penales 1 - 0)",
+                                              "Penales: Penal en blanco (lanzamiento 1, penales 0 - 0) *"}));
     EXPECT_TRUE(m.ended);
     EXPECT_TRUE(m.shootout);
     EXPECT_EQ(m.winner, "");
@@ -247,9 +264,11 @@ TEST(Csv, QuotesWhatNeedsQuoting) {
     e.text = "Nombre del equipo local";
     e.detail = "dos\nlíneas";
     m.events.push_back(e);
-    EXPECT_EQ(lines(toCsv(m)).at(0), "fecha_hora,periodo,reloj,minuto,lado,equipo,evento,detalle,correccion,local,visita");
-    EXPECT_EQ(toCsv(m).substr(csvHeader().size()),
-              "1970-01-01 00:00:00,1,,,local,\"PATIN, \"\"EL\"\" CLUB\",Nombre del equipo local,\"dos\nlíneas\",,0,0\n");
+    EXPECT_EQ(lines(toCsv(m)).at(0),
+              "fecha_hora,periodo,reloj,minuto,lado,equipo,evento,detalle,correccion,local,visita");
+    EXPECT_EQ(
+        toCsv(m).substr(csvHeader().size()),
+        "1970-01-01 00:00:00,1,,,local,\"PATIN, \"\"EL\"\" CLUB\",Nombre del equipo local,\"dos\nlíneas\",,0,0\n");
 }
 
 TEST(FileName, DateAndBothNamesWithNothingAFileSystemRefuses) {

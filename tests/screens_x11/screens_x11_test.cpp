@@ -165,8 +165,8 @@ int main(int argc, char** argv) {
         return 77;
     }
     // The operator's screen alone to begin with.
-    xorg.xrandr({QStringLiteral("--output"), QStringLiteral("DUMMY0"), QStringLiteral("--mode"),
-                 QStringLiteral("1920x1080")});
+    xorg.xrandr(
+        {QStringLiteral("--output"), QStringLiteral("DUMMY0"), QStringLiteral("--mode"), QStringLiteral("1920x1080")});
     qputenv("DISPLAY", xorg.display().toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "xcb");
     tabrino::qt::test::server = &xorg;

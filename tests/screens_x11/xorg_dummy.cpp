@@ -1,5 +1,7 @@
 #include "xorg_dummy.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,8 +10,6 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace tabrino::qt::test {
 
@@ -99,8 +99,8 @@ bool XorgDummy::start(int first, int last, QString& why) {
             ::dup2(fileno(null), 1);
             ::dup2(fileno(null), 2);
         }
-        ::execl(program.constData(), program.constData(), disp.constData(), "-config", conf.constData(),
-                "-configdir", confdir.constData(), "-noreset", "-nolisten", "tcp", "-logfile", log.constData(),
+        ::execl(program.constData(), program.constData(), disp.constData(), "-config", conf.constData(), "-configdir",
+                confdir.constData(), "-noreset", "-nolisten", "tcp", "-logfile", log.constData(),
                 static_cast<char*>(nullptr));
         ::_exit(127);
     }

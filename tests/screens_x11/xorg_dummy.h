@@ -1,9 +1,9 @@
 #pragma once
 // A private Xorg server with the dummy video driver, and xrandr on it.
+#include <sys/types.h>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <sys/types.h>
 
 namespace tabrino::qt::test {
 

@@ -2,10 +2,10 @@
 // and every question left unanswered, with its file and line.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "script/scenario.h"
 #include "script/words.h"
@@ -22,8 +22,8 @@ RunResult runText(const std::string& text, bool dump = false) {
     // One file per process and call: the test cases run in parallel
     // processes, and an unseeded rand() gives each of them the same name.
     static int calls = 0;
-    const std::string path = ::testing::TempDir() + "scenario_" + std::to_string(getpid()) + "_" +
-                             std::to_string(++calls) + ".scn";
+    const std::string path =
+        ::testing::TempDir() + "scenario_" + std::to_string(getpid()) + "_" + std::to_string(++calls) + ".scn";
     std::ofstream(path, std::ios::binary) << text;
     std::ostringstream out;
     std::vector<std::string> args{path};

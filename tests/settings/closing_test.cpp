@@ -6,11 +6,22 @@ namespace {
 
 using Closing = SettingsTest;
 
-const std::vector<std::string> kRebuiltList = {
-    "Serie que jugara?", "Mini Hockey", "Sub 9",  "Sub 11",      "Sub 13",
-    "Sub 15",            "Sub 17",      "Sub 19", "Sub 20",      "Sub 23",
-    "Adulta",            "Adulta Honor", "Entretiempo", "Descanso para alargue", "Cambio de lado",
-    "Alargue"};
+const std::vector<std::string> kRebuiltList = {"Serie que jugara?",
+                                               "Mini Hockey",
+                                               "Sub 9",
+                                               "Sub 11",
+                                               "Sub 13",
+                                               "Sub 15",
+                                               "Sub 17",
+                                               "Sub 19",
+                                               "Sub 20",
+                                               "Sub 23",
+                                               "Adulta",
+                                               "Adulta Honor",
+                                               "Entretiempo",
+                                               "Descanso para alargue",
+                                               "Cambio de lado",
+                                               "Alargue"};
 
 TEST_F(Closing, EitherWayRebuildsTheSeriesList) {
     for (bool byButton : {true, false}) {
@@ -57,9 +68,10 @@ TEST_F(Closing, ReminderOnlyBeforeTheStartWithPossessionOn) {
         click("Command1");
         EXPECT_EQ(fake().dialogs.messages, messages + (c.reminded ? 1 : 0));
         if (c.reminded)
-            expectLastMessage("Recuerde que si no tiene la botonera\r\nPuede usar la combinacion ALT + X\r\n"
-                              "para llevar el contador de posesion",
-                              "Recordatorio", Icon::Information);
+            expectLastMessage(
+                "Recuerde que si no tiene la botonera\r\nPuede usar la combinacion ALT + X\r\n"
+                "para llevar el contador de posesion",
+                "Recordatorio", Icon::Information);
         EXPECT_EQ(f()["tramos"].list(), kRebuiltList);
     }
 }

@@ -77,9 +77,9 @@ TEST_F(Opening, DefaultsAsTheProgramStarts) {
         EXPECT_FALSE(enabled(c)) << c;
     }
     const std::pair<const char*, const char*> durations[] = {
-        {"Text1", "12"}, {"Text2", "15"},   {"Text3", "15"},  {"Text4", "15"},  {"Text5", "15"}, {"Text6", "18"},
-        {"Text7", "20"}, {"Text8", "20"},   {"Text9", "20"},  {"Text10", "25"}, {"Text10b", "25"},
-        {"Text11", "05"}, {"Text12", "03"}, {"Text13", "02"}, {"Text14", "05"}, {"Text15", "15"}};
+        {"Text1", "12"},  {"Text2", "15"},  {"Text3", "15"},  {"Text4", "15"},  {"Text5", "15"},   {"Text6", "18"},
+        {"Text7", "20"},  {"Text8", "20"},  {"Text9", "20"},  {"Text10", "25"}, {"Text10b", "25"}, {"Text11", "05"},
+        {"Text12", "03"}, {"Text13", "02"}, {"Text14", "05"}, {"Text15", "15"}};
     for (auto [box, text] : durations) {
         EXPECT_EQ(w[box].text(), text) << box;
         EXPECT_EQ(w[box].align(), Align::Center) << box;
@@ -172,7 +172,7 @@ TEST_F(Opening, LinkedOptions) {
         const char* penales;
         std::vector<const char*> selected;
     } cases[] = {
-        {"Option3", nullptr, "SI", "SI", {"Option1", "Option3"}},  // a shoot-out needs overtime
+        {"Option3", nullptr, "SI", "SI", {"Option1", "Option3"}},    // a shoot-out needs overtime
         {"Option3", "Option2", "NO", "NO", {"Option2", "Option4"}},  // no overtime, no shoot-out
         {"Option1", nullptr, "SI", "NO", {"Option1", "Option4"}},
         {"Option3", "Option4", "SI", "NO", {"Option1", "Option4"}},
@@ -196,7 +196,7 @@ TEST_F(Opening, LinkedOptions) {
 
 TEST_F(Opening, ClockColourIsFoundAgainAtTheNextOpening) {
     const std::pair<const char*, const char*> colours[] = {
-        {"Option5", "&H80C0FF"}, {"Option6", "&H80FF80"}, {"Option7", "&H80FFFF"}, {"Option8", "&HFFC0FF"},
+        {"Option5", "&H80C0FF"}, {"Option6", "&H80FF80"},  {"Option7", "&H80FFFF"}, {"Option8", "&HFFC0FF"},
         {"Option9", "&HFFC0C0"}, {"Option10", "&HFF80FF"}, {"Option11", "65280"}};
     for (auto [option, stored] : colours) {
         openSettingsWindow();

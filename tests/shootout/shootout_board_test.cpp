@@ -117,10 +117,12 @@ TEST_F(Shootout, MarkOperationsCountAGoalOnlyWhileTheMarkIsGreen) {
         Rgb colour;
         const char* counts;
     } cases[] = {
-        {{G, G}, kGreen, "2-0"},       {{G, M}, kRed, "1-0"},     {{G, B}, kWhite, "1-0"},
-        {{M}, kRed, "1-0"},            {{B}, kWhite, "1-0"},      {{M, B}, kWhite, "1-0"},
-        {{M, M, B, B}, kWhite, "1-0"}, {{M, G}, kGreen, "2-0"},   {{G, M, G}, kGreen, "2-0"},
-        {{G, B, G, G}, kGreen, "2-0"}, {{G, M, M, B}, kWhite, "1-0"},
+        {{G, G}, kGreen, "2-0"},       {{G, M}, kRed, "1-0"},
+        {{G, B}, kWhite, "1-0"},       {{M}, kRed, "1-0"},
+        {{B}, kWhite, "1-0"},          {{M, B}, kWhite, "1-0"},
+        {{M, M, B, B}, kWhite, "1-0"}, {{M, G}, kGreen, "2-0"},
+        {{G, M, G}, kGreen, "2-0"},    {{G, B, G, G}, kGreen, "2-0"},
+        {{G, M, M, B}, kWhite, "1-0"},
     };
     for (const Case& c : cases) {
         open();
@@ -147,12 +149,20 @@ TEST_F(Shootout, LevelTestOnlyOnTheAwayFifthShot) {
         bool resetShown;
     } cases[] = {
         {"away fifth scores to level",
-         {{true, 1, G}, {true, 2, G}, {true, 3, G}, {false, 1, G}, {false, 2, M}, {false, 3, G}, {false, 4, M},
+         {{true, 1, G},
+          {true, 2, G},
+          {true, 3, G},
+          {false, 1, G},
+          {false, 2, M},
+          {false, 3, G},
+          {false, 4, M},
           {false, 5, G}},
-         "3-3", true},
+         "3-3",
+         true},
         {"away fifth misses, not level",
          {{true, 1, G}, {true, 2, G}, {true, 3, G}, {false, 1, G}, {false, 2, G}, {false, 5, M}},
-         "3-2", false},
+         "3-2",
+         false},
         {"away fifth misses, level", {{true, 1, G}, {false, 1, G}, {false, 5, M}}, "1-1", true},
         {"level on the away fourth shot", {{true, 1, G}, {true, 2, G}, {false, 3, G}, {false, 4, G}}, "2-2", false},
         {"level on the home fifth shot", {{false, 1, G}, {true, 5, G}}, "1-1", false},

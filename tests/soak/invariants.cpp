@@ -15,9 +15,9 @@ bool twoDigitText(const std::string& t) {
 }
 
 std::string counters(Program& p, Window& f) {
-    for (const char* n : {"gollocal", "golvisita", "faltalocal", "faltavisita", "tiempolocal", "tiempovisita",
-                          "numazuleslocal", "numrojaslocal", "numazulesvisita", "numrojasvisita", "librelocal",
-                          "librevisita"})
+    for (const char* n :
+         {"gollocal", "golvisita", "faltalocal", "faltavisita", "tiempolocal", "tiempovisita", "numazuleslocal",
+          "numrojaslocal", "numazulesvisita", "numrojasvisita", "librelocal", "librevisita"})
         if (numericValue(f[n].text()) < 0) return std::string(n) + " went below 0: \"" + f[n].text() + "\"";
     if (p.golespenallocal < 0 || p.golespenalvisita < 0) return "a shoot-out count went below 0";
     return {};
@@ -54,31 +54,67 @@ std::string clockFields(Window& f) {
 }
 
 // What the mirror copies from the operator window.
-const char* const kCopiedTexts[] = {
-    "a",           "b",           "c",           "d",          "e",          "f",
-    "c2",          "d2",          "e2",          "f2",         "equipolocal", "equipovisita",
-    "tiempolocal", "tiempovisita", "gollocal",   "golvisita",  "periodo",    "faltalocal",
-    "faltavisita", "posesion",    "librelocal",  "librevisita", "numazuleslocal", "numrojaslocal",
-    "numazulesvisita", "numrojasvisita"};
-const char* const kCopiedColors[] = {"a",  "b",  "Label6",  "c",  "d",  "Label1",  "e",
-                                     "f",  "Label8", "c2", "d2", "Label1b", "e2", "f2",
-                                     "Label8b", "tiempolocal", "tiempovisita", "faltalocal", "faltavisita",
-                                     "posesion"};
+const char* const kCopiedTexts[] = {"a",
+                                    "b",
+                                    "c",
+                                    "d",
+                                    "e",
+                                    "f",
+                                    "c2",
+                                    "d2",
+                                    "e2",
+                                    "f2",
+                                    "equipolocal",
+                                    "equipovisita",
+                                    "tiempolocal",
+                                    "tiempovisita",
+                                    "gollocal",
+                                    "golvisita",
+                                    "periodo",
+                                    "faltalocal",
+                                    "faltavisita",
+                                    "posesion",
+                                    "librelocal",
+                                    "librevisita",
+                                    "numazuleslocal",
+                                    "numrojaslocal",
+                                    "numazulesvisita",
+                                    "numrojasvisita"};
+const char* const kCopiedColors[] = {
+    "a",       "b",           "Label6",       "c",          "d",           "Label1",  "e",
+    "f",       "Label8",      "c2",           "d2",         "Label1b",     "e2",      "f2",
+    "Label8b", "tiempolocal", "tiempovisita", "faltalocal", "faltavisita", "posesion"};
 struct Follows {
     const char* source;
     const char* target;
 };
-const Follows kCopiedVisibility[] = {
-    {"amonlocal", "amonlocal"},     {"amonlocal", "Label1"},       {"amonlocal", "c"},
-    {"amonlocal", "d"},             {"amonvisita", "amonvisita"},  {"amonvisita", "Label8"},
-    {"amonvisita", "e"},            {"amonvisita", "f"},           {"amonlocal2", "amonlocal2"},
-    {"amonlocal2", "Label1b"},      {"amonlocal2", "c2"},          {"amonlocal2", "d2"},
-    {"amonvisita2", "amonvisita2"}, {"amonvisita2", "Label8b"},    {"amonvisita2", "e2"},
-    {"amonvisita2", "f2"},          {"numazuleslocal", "numazuleslocal"},
-    {"numazulesvisita", "numazulesvisita"}, {"numrojaslocal", "numrojaslocal"},
-    {"numrojasvisita", "numrojasvisita"},   {"leyendapenal", "leyendapenal"},
-    {"posesion", "posesion"},       {"posesion", "Label9"},        {"Label2", "Label2"},
-    {"Label2", "librelocal"},       {"Label5", "Label5"},          {"Label5", "librevisita"}};
+const Follows kCopiedVisibility[] = {{"amonlocal", "amonlocal"},
+                                     {"amonlocal", "Label1"},
+                                     {"amonlocal", "c"},
+                                     {"amonlocal", "d"},
+                                     {"amonvisita", "amonvisita"},
+                                     {"amonvisita", "Label8"},
+                                     {"amonvisita", "e"},
+                                     {"amonvisita", "f"},
+                                     {"amonlocal2", "amonlocal2"},
+                                     {"amonlocal2", "Label1b"},
+                                     {"amonlocal2", "c2"},
+                                     {"amonlocal2", "d2"},
+                                     {"amonvisita2", "amonvisita2"},
+                                     {"amonvisita2", "Label8b"},
+                                     {"amonvisita2", "e2"},
+                                     {"amonvisita2", "f2"},
+                                     {"numazuleslocal", "numazuleslocal"},
+                                     {"numazulesvisita", "numazulesvisita"},
+                                     {"numrojaslocal", "numrojaslocal"},
+                                     {"numrojasvisita", "numrojasvisita"},
+                                     {"leyendapenal", "leyendapenal"},
+                                     {"posesion", "posesion"},
+                                     {"posesion", "Label9"},
+                                     {"Label2", "Label2"},
+                                     {"Label2", "librelocal"},
+                                     {"Label5", "Label5"},
+                                     {"Label5", "librevisita"}};
 
 // The program refreshes the mirror after every public change and tick, so
 // after any action both windows must agree, without a refresh forced here.

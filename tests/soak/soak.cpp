@@ -29,8 +29,8 @@ public:
         return rng_() % 2 ? Answer::Yes : Answer::No;
     }
     std::string input(const std::string&, const std::string&, const std::string&) override {
-        static const char* const names[] = {"", "ñandú fc", "Club Atlético", "⚽ equipo", "a",
-                                            "   ", "x\ny", "12", "-3"};
+        static const char* const names[] = {"",   "ñandú fc", "Club Atlético", "⚽ equipo", "a", "   ", "x\ny",
+                                            "12", "-3"};
         if (rng_() % 10 == 0) return std::string(500 + rng_() % 200, 'w');
         return names[rng_() % (sizeof names / sizeof *names)];
     }
@@ -39,8 +39,24 @@ private:
     std::mt19937_64& rng_;
 };
 
-const char* const kTexts[] = {"", "0", "5", "05", "12", "30", "31", "-5", "100", "12a", "abc", "1e3",
-                              "99", "Adulta", "Adulta Honor", "Alargue", "Serie que jugara?", "ÁÉÍ ñ"};
+const char* const kTexts[] = {"",
+                              "0",
+                              "5",
+                              "05",
+                              "12",
+                              "30",
+                              "31",
+                              "-5",
+                              "100",
+                              "12a",
+                              "abc",
+                              "1e3",
+                              "99",
+                              "Adulta",
+                              "Adulta Honor",
+                              "Alargue",
+                              "Serie que jugara?",
+                              "ÁÉÍ ñ"};
 
 // The access key of a caption: the letter after a single "&", upper case.
 char accessKey(const std::string& caption) {
@@ -148,8 +164,7 @@ struct Session {
         }
         if (what < 21) {
             lastAction = "state of " + w.name();
-            static const WindowState states[] = {WindowState::Minimized, WindowState::Maximized,
-                                                 WindowState::Normal};
+            static const WindowState states[] = {WindowState::Minimized, WindowState::Maximized, WindowState::Normal};
             if (w.design().framed) w.setState(states[pick(3)]);
             return;
         }

@@ -37,7 +37,6 @@ int main(int argc, char** argv) {
     std::cout << "  keys:";
     for (const std::string& k : reached.keys) std::cout << " [" << k << "]";
     std::cout << "\n"
-              << done << " actions, " << matches << " programs started, " << failures << " failures, " << s
-              << " s\n";
+              << done << " actions, " << matches << " programs started, " << failures << " failures, " << s << " s\n";
     return failures ? 1 : 0;
 }

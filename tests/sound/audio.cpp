@@ -33,10 +33,8 @@ std::vector<double> sweep(double from, double to, double step) {
 
 const std::vector<Band>& bands() {
     static const std::vector<Band> b = {
-        {Cue::Timbre, {247.0}},
-        {Cue::Final, sweep(540.0, 710.0, 20.0)},
-        {Cue::Bip, {1000.0}},
-        {Cue::Aviso, {1400.0, 1600.0}},
+        {Cue::Timbre, {247.0}}, {Cue::Final, sweep(540.0, 710.0, 20.0)},
+        {Cue::Bip, {1000.0}},   {Cue::Aviso, {1400.0, 1600.0}},
         {Cue::Clin, {2093.0}},
     };
     return b;

@@ -57,11 +57,12 @@ bool PulseSession::start() {
 bool PulseSession::launch() {
     const QString socket = runtime_ + QStringLiteral("/native");
     QString log;
-    const bool daemon = run(QStringLiteral("pulseaudio"),
-                            {QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--system=false"),
-                             QStringLiteral("-n"), QStringLiteral("--disable-shm=yes"),
-                             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket},
-                            &log);
+    const bool daemon =
+        run(QStringLiteral("pulseaudio"),
+            {QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--system=false"),
+             QStringLiteral("-n"), QStringLiteral("--disable-shm=yes"),
+             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket},
+            &log);
     if (!daemon) {
         failure_ = QStringLiteral("pulseaudio did not start: ") + log.trimmed();
         return false;
@@ -76,9 +77,9 @@ bool PulseSession::launch() {
         }
         QThread::msleep(50);
     }
-    if (!run(QStringLiteral("pactl"), {QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                                       QStringLiteral("sink_name=") + sink_,
-                                       QStringLiteral("rate=%1").arg(kRate)},
+    if (!run(QStringLiteral("pactl"),
+             {QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=") + sink_,
+              QStringLiteral("rate=%1").arg(kRate)},
              &log) ||
         !run(QStringLiteral("pactl"), {QStringLiteral("set-default-sink"), sink_}, &log)) {
         failure_ = QStringLiteral("no null sink: ") + log.trimmed();

@@ -2,14 +2,14 @@
 // sink of the test's own received.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QDir>
 #include <QTest>
 #include <QtEndian>
 #include <cstdio>
-#include <sys/stat.h>
 
 #include "app/program.h"
 #include "audio.h"
@@ -131,7 +131,8 @@ TEST_F(SoundPlayers, AMissingAndABrokenFileSilenceOnlyTheirCues) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     for (const char* file : {"timbre.wav", "final.wav", "bip.wav"})
-        ASSERT_TRUE(QFile::copy(kSoundDir + QLatin1Char('/') + QLatin1String(file), folder.filePath(QLatin1String(file))));
+        ASSERT_TRUE(
+            QFile::copy(kSoundDir + QLatin1Char('/') + QLatin1String(file), folder.filePath(QLatin1String(file))));
     QFile broken(folder.filePath(QStringLiteral("aviso.wav")));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("RIFF\x10\0\0\0WAVEjunkjunkjunk", 24);
@@ -188,8 +189,8 @@ TEST(SoundFileCheck, OnlyAPlainFileHoldingItsWholeSoundIsTaken) {
     const struct {
         const char* name;
         bool taken;
-    } cases[] = {{"good.wav", true}, {"lying.wav", false}, {"cut.wav", false}, {"fifo.wav", false},
-                 {"folder.wav", false}, {"absent.wav", false}};
+    } cases[] = {{"good.wav", true},  {"lying.wav", false},  {"cut.wav", false},
+                 {"fifo.wav", false}, {"folder.wav", false}, {"absent.wav", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(qt::QtSoundPlayers::looksPlayableWithin(files.path(c.name), 1000), c.taken);

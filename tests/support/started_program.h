@@ -19,8 +19,7 @@ struct StartedProgram {
     // Questions go to the fake dialogs unless other dialogs are given. Public
     // windows are shown only on a screen of their own: tests of them ask for
     // an operator's screen and the public's.
-    explicit StartedProgram(Dialogs* dialogs = nullptr, bool publicScreen = false)
-        : p(servicesWith(fake, dialogs)) {
+    explicit StartedProgram(Dialogs* dialogs = nullptr, bool publicScreen = false) : p(servicesWith(fake, dialogs)) {
         if (publicScreen) fake.monitors.monitors = {{{0, 0, 1280, 720}, true}, {{1280, 0, 2560, 720}, false}};
         p.setStrict(true);
         p.start();

@@ -268,8 +268,10 @@ TEST_F(Cards, EarlyReleaseEnablesThePicturesOnlyWithTheClockStopped) {
         const char* picture;
         bool running;
     } cases[] = {
-        {&kCards[0], &kHome1, "amonlocal", false},   {&kCards[0], &kHome1, "amonlocal", true},
-        {&kCards[3], &kAway1, "amonvisita", false},  {&kCards[3], &kAway1, "amonvisita", true},
+        {&kCards[0], &kHome1, "amonlocal", false},
+        {&kCards[0], &kHome1, "amonlocal", true},
+        {&kCards[3], &kAway1, "amonvisita", false},
+        {&kCards[3], &kAway1, "amonvisita", true},
     };
     for (const Case& c : cases) {
         startAndStop();
@@ -304,8 +306,8 @@ TEST_F(Cards, CountersAreLoweredToEmptyAndNeverBelow) {
         const char* start;
         const char* expected;
         bool visible;
-    } cases[] = {{"1", "", false}, {"3", "2", true}, {"", "", true}, {"0", "0", true}, {"abc", "abc", true},
-                 {"-2", "-2", true}};
+    } cases[] = {{"1", "", false}, {"3", "2", true},     {"", "", true},
+                 {"0", "0", true}, {"abc", "abc", true}, {"-2", "-2", true}};
     for (const CardNames& card : kCards) {
         for (const Case& c : cases) {
             el(card.counter).setText(c.start);

@@ -91,8 +91,8 @@ TEST_F(TeamEvents, FoulsNeverGoBelowZero) {
         const char* expected;
         Rgb color;
     } cases[] = {
-        {"t", "0", colors::cyan},          {"tt", "0", colors::cyan},       {"fttf", "1", colors::cyan},
-        {"ffft", "2", colors::cyan},       {"fffffffff", "9", colors::pink}, {"ffffffffft", "8", colors::cyan},
+        {"t", "0", colors::cyan},           {"tt", "0", colors::cyan},          {"fttf", "1", colors::cyan},
+        {"ffft", "2", colors::cyan},        {"fffffffff", "9", colors::pink},   {"ffffffffft", "8", colors::cyan},
         {"ffffffffftf", "9", colors::pink}, {"fffffffffft", "0", colors::cyan},
     };
     el("a").setText("05");

@@ -16,8 +16,7 @@ struct SideNames {
     const char* otherScore;
 };
 const SideNames kHome{"gollocal", "Command5", "Command6", "equipolocal", "Configurar Equipo Local", "golvisita"};
-const SideNames kAway{"golvisita", "Command7", "Command8", "equipovisita", "Configurar Equipo Visitante",
-                      "gollocal"};
+const SideNames kAway{"golvisita", "Command7", "Command8", "equipovisita", "Configurar Equipo Visitante", "gollocal"};
 
 // Click sequences: 's' the score itself, '+' and '-' its buttons.
 TEST_F(TeamEvents, GoalsNeverGoBelowZero) {
@@ -26,9 +25,9 @@ TEST_F(TeamEvents, GoalsNeverGoBelowZero) {
         const char* clicks;
         const char* expected;
     } cases[] = {
-        {"0", "-", "0"},   {"0", "--+", "1"},  {"9", "s", "10"},     {"9", "+", "10"},  {"10", "-", "9"},
-        {"2", "---s", "1"}, {"", "+", "1"},    {"abc", "-", "0"},   {"-3", "-", "0"},  {"1", "-+-s-", "0"},
-        {"5", "sss---", "5"},
+        {"0", "-", "0"},  {"0", "--+", "1"},   {"9", "s", "10"},     {"9", "+", "10"},
+        {"10", "-", "9"}, {"2", "---s", "1"},  {"", "+", "1"},       {"abc", "-", "0"},
+        {"-3", "-", "0"}, {"1", "-+-s-", "0"}, {"5", "sss---", "5"},
     };
     for (const SideNames* side : {&kHome, &kAway}) {
         for (const Case& c : cases) {

@@ -10,8 +10,7 @@ Answer FakeDialogs::message(const std::string& text, const std::string& title, B
     lastTitle = title;
     lastButtons = b;
     lastIcon = i;
-    if (queue.empty() || queue.front().isInput)
-        throw Unanswered("unanswered message box \"" + text + "\"");
+    if (queue.empty() || queue.front().isInput) throw Unanswered("unanswered message box \"" + text + "\"");
     Reply r = queue.front();
     queue.pop_front();
     if (b == Buttons::Ok && r.answer != Answer::Ok)

@@ -62,7 +62,7 @@ public:
         bool primary = false;
     };
     std::vector<Monitor> monitors{{{0, 0, 1280, 720}, true}};
-    bool noMultiMonitor = false;   // "monitors none": count 0
+    bool noMultiMonitor = false;     // "monitors none": count 0
     bool noMonitorFromRect = false;  // the function is missing
     int fallbackWidthPx = 1280, fallbackHeightPx = 720;
 
@@ -100,8 +100,8 @@ public:
     bool exists = false;
     std::string bytes;
     std::map<std::string, std::string> keptAside;  // by name
-    bool unreadable = false;   // the record cannot be opened
-    bool unwritable = false;   // every write fails
+    bool unreadable = false;                       // the record cannot be opened
+    bool unwritable = false;                       // every write fails
     int writes = 0;
     Read read(std::string& out) override;
     void reset(const std::string& b) override;

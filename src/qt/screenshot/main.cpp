@@ -16,9 +16,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
@@ -33,9 +33,9 @@
 #include "qt/qt_monitors.h"
 #include "qt/report_pdf.h"
 #include "qt/report_window.h"
-#include "record/recorder.h"
 #include "qt/shell.h"
 #include "qt/window_view.h"
+#include "record/recorder.h"
 
 namespace {
 
@@ -73,8 +73,9 @@ QString offscreenConfig(const QString& screens, QTemporaryDir& dir) {
         const QStringList wh = s.split(QLatin1Char('x'));
         const int w = wh.value(0).toInt(), h = wh.value(1).toInt();
         if (w <= 0 || h <= 0) continue;
-        json += QStringLiteral("%1{\"name\":\"screen%2\",\"x\":%3,\"y\":0,\"width\":%4,\"height\":%5,"
-                               "\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}")
+        json += QStringLiteral(
+                    "%1{\"name\":\"screen%2\",\"x\":%3,\"y\":0,\"width\":%4,\"height\":%5,"
+                    "\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}")
                     .arg(n ? "," : "")
                     .arg(n + 1)
                     .arg(x)
@@ -106,8 +107,9 @@ struct Run {
         for (Window* w : p.windows()) {
             qt::WindowView* v = shell.view(w->name());
             if (!v || !v->isVisible()) continue;
-            const QString file = out + QStringLiteral("/%1-%2.png").arg(QString::fromStdString(label),
-                                                                       QString::fromStdString(w->name()));
+            const QString file =
+                out +
+                QStringLiteral("/%1-%2.png").arg(QString::fromStdString(label), QString::fromStdString(w->name()));
             const bool saved = v->grab().save(file);
             std::printf("%s %s (%dx%d, %ld elements painted so far)\n", saved ? "wrote" : "could not write",
                         qPrintable(file), v->width(), v->height(), v->repaints());
@@ -141,12 +143,13 @@ struct Run {
         const QString file = out + QStringLiteral("/%1.png").arg(parts[0]);
         QProcess b;
         b.setStandardErrorFile(QProcess::nullDevice());
-        b.start(chromium, {QStringLiteral("--headless=new"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
-                           QStringLiteral("--hide-scrollbars"), QStringLiteral("--default-background-color=00000000"),
-                           QStringLiteral("--virtual-time-budget=4000"),
-                           QStringLiteral("--window-size=") + QString(parts[1]).replace(QLatin1Char('x'), QLatin1Char(',')),
-                           QStringLiteral("--screenshot=") + QDir(file).absolutePath(),
-                           QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(parts[2])});
+        b.start(chromium,
+                {QStringLiteral("--headless=new"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+                 QStringLiteral("--hide-scrollbars"), QStringLiteral("--default-background-color=00000000"),
+                 QStringLiteral("--virtual-time-budget=4000"),
+                 QStringLiteral("--window-size=") + QString(parts[1]).replace(QLatin1Char('x'), QLatin1Char(',')),
+                 QStringLiteral("--screenshot=") + QDir(file).absolutePath(),
+                 QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(parts[2])});
         QElapsedTimer t;
         t.start();
         while (b.state() != QProcess::NotRunning && t.elapsed() < 60000) {
@@ -219,26 +222,33 @@ int main(int argc, char** argv) {
         } else if (verb == "export" && report.window() && report.window()->match()) {
             const QString base = run.out + QLatin1Char('/') + QString::fromStdString(arg);
             QString why;
-            std::printf("%s %s.pdf %s\n", qt::saveReportPdf(*report.window()->match(), base + ".pdf", &why) ? "wrote" : "could not write",
+            std::printf("%s %s.pdf %s\n",
+                        qt::saveReportPdf(*report.window()->match(), base + ".pdf", &why) ? "wrote" : "could not write",
                         qPrintable(base), qPrintable(why));
-            std::printf("%s %s.csv\n", qt::saveReportCsv(*report.window()->match(), base + ".csv", &why) ? "wrote" : "could not write",
+            std::printf("%s %s.csv\n",
+                        qt::saveReportCsv(*report.window()->match(), base + ".csv", &why) ? "wrote" : "could not write",
                         qPrintable(base));
-        }
-        else if (verb == "click") run.click(shell, arg, false);
-        else if (verb == "dblclick") run.click(shell, arg, true);
-        else if (verb == "wait") run.wait(std::stoi(arg.empty() ? "1" : arg));
+        } else if (verb == "click")
+            run.click(shell, arg, false);
+        else if (verb == "dblclick")
+            run.click(shell, arg, true);
+        else if (verb == "wait")
+            run.wait(std::stoi(arg.empty() ? "1" : arg));
         else if (verb == "feed") {
-            feed = std::make_unique<qt::FeedServer>(run.p, static_cast<quint16>(std::stoi(arg)), QHostAddress::LocalHost);
+            feed =
+                std::make_unique<qt::FeedServer>(run.p, static_cast<quint16>(std::stoi(arg)), QHostAddress::LocalHost);
             run.p.feed = feed.get();
             std::string why;
             if (!feed->start(why)) std::printf("feed: %s\n", why.c_str());
-        } else if (verb == "browser") run.browse(feed ? feed->port() : 0, arg);
+        } else if (verb == "browser")
+            run.browse(feed ? feed->port() : 0, arg);
         else if (verb == "estado" && feed) {
             PublicState state(run.p);
             std::printf("%s\n", state.json().c_str());
-        }
-        else if (verb == "yes" || verb == "no" || verb == "reply") run.dialogs.answers.push_back(a);
-        else std::printf("unknown action %s\n", a.c_str());
+        } else if (verb == "yes" || verb == "no" || verb == "reply")
+            run.dialogs.answers.push_back(a);
+        else
+            std::printf("unknown action %s\n", a.c_str());
         if (run.p.exited()) break;
     }
     run.p.feed = nullptr;
