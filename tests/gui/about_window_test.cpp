@@ -30,16 +30,7 @@ struct AboutFromLabel4 : ::testing::Test {
     std::unique_ptr<Shell> shell;
 
     AboutFromLabel4() {
-        fake.monitors.monitors.clear();
-        for (QScreen* s : QGuiApplication::screens()) {
-            const QRect g = s->geometry();
-            fake.monitors.monitors.push_back({{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
-                                              s == QGuiApplication::primaryScreen()});
-        }
-        p.setStrict(true);
-        shell = std::make_unique<Shell>(p, folder.path());
-        p.start();
-        settle();
+        shell = startShown(fake, p, folder.path());
     }
     ~AboutFromLabel4() override {
         shell.reset();

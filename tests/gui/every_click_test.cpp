@@ -25,16 +25,7 @@ struct WithRealBoxes {
     std::unique_ptr<Shell> shell;
 
     WithRealBoxes() {
-        fake.monitors.monitors.clear();
-        for (QScreen* s : QGuiApplication::screens()) {
-            const QRect g = s->geometry();
-            fake.monitors.monitors.push_back({{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
-                                              s == QGuiApplication::primaryScreen()});
-        }
-        p.setStrict(true);
-        shell = std::make_unique<Shell>(p, folder.path());
-        p.start();
-        settle();
+        shell = startShown(fake, p, folder.path());
     }
     ~WithRealBoxes() { shell.reset(); }
     WindowView& view() { return *shell->view("Form1"); }

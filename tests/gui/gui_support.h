@@ -55,26 +55,29 @@ struct PictureFolder {
     QString path() const { return dir.path(); }
 };
 
+// Starts the program under a real shell on the screens Qt has; the core
+// sees the same screens as the shell.
+inline std::unique_ptr<Shell> startShown(FakeServices& fake, Program& p, const QString& folder) {
+    fake.monitors.monitors.clear();
+    for (QScreen* s : QGuiApplication::screens()) {
+        const QRect g = s->geometry();
+        fake.monitors.monitors.push_back(
+            {{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()}, s == QGuiApplication::primaryScreen()});
+    }
+    p.setStrict(true);
+    auto shell = std::make_unique<Shell>(p, folder);
+    p.start();
+    settle();
+    return shell;
+}
+
 // The operator window on screen, with fake services behind it.
 struct ShownProgram {
     PictureFolder folder;
     FakeServices fake;
     Program p{fake.services()};
-    std::unique_ptr<Shell> shell;
+    std::unique_ptr<Shell> shell = startShown(fake, p, folder.path());
 
-    ShownProgram() {
-        // The core sees the same screens as the shell.
-        fake.monitors.monitors.clear();
-        for (QScreen* s : QGuiApplication::screens()) {
-            const QRect g = s->geometry();
-            fake.monitors.monitors.push_back({{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
-                                              s == QGuiApplication::primaryScreen()});
-        }
-        p.setStrict(true);
-        shell = std::make_unique<Shell>(p, folder.path());
-        p.start();
-        settle();
-    }
     ~ShownProgram() { shell.reset(); }
     WindowView& form1View() { return *shell->view("Form1"); }
     Window& f() { return p.form1(); }
