@@ -8,6 +8,14 @@ namespace tabrino::record {
 
 namespace {
 
+// Actions the match report tells even when they change no field: the horn
+// (on the board and on the shoot-out board) and the possession count
+// restarted while it already reads 45.
+bool toldWithoutChanges(const std::string& action) {
+    return action == "Form1.Image1.Click" || action == "penales.Image22.Click" || action == "Form1.Command9.Click";
+}
+
+
 const char* const kTitle = "Registro del partido";
 
 std::string get(const State& s, const std::string& key) {
@@ -167,6 +175,10 @@ void Recorder::settled(const std::string& action) {
     if (!e.changes.empty()) {
         const std::string board = action == kMatchReset ? "libre" : "en curso";
         diffInto(shadow_, "partido", board, e.changes);
+        e.wallMs = p_.svc.clock.wallClockMs();
+        write(e);
+    } else if (toldWithoutChanges(action)) {
+        // Kept for the report only: it leaves the board as it was, fresh or not.
         e.wallMs = p_.svc.clock.wallClockMs();
         write(e);
     }

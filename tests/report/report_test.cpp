@@ -181,6 +181,8 @@ TEST(Story, OperatorMovesBecomeEvents) {
          "click Form1.golvisita\nclick Form1.Command3\nclick Form1.a\nwait 1\nanswer yes\nclick Form1.Image3\n"
          "click Form1.gollocal",
          "Gol V | Fin del periodo | Partido restablecido (el tablero vuelve a cero) * | Gol L"},
+        {"the horn sounded with the clock stopped changes no field, and is told all the same",
+         "click Form1.Image1\nclick Form1.gollocal\nclick Form1.Image1", "Bocina | Gol L | Bocina"},
         {"the possession count restarted", "pick Form1.tramos \"Sub 19\"\nclick Form1.a\nwait 5\nkey alt+x",
          "Posesión reiniciada (45 segundos)"},
     };
