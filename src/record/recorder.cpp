@@ -15,7 +15,6 @@ bool toldWithoutChanges(const std::string& action) {
     return action == "Form1.Image1.Click" || action == "penales.Image22.Click" || action == "Form1.Command9.Click";
 }
 
-
 const char* const kTitle = "Registro del partido";
 
 std::string get(const State& s, const std::string& key) {

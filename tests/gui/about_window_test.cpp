@@ -29,9 +29,7 @@ struct AboutFromLabel4 : ::testing::Test {
     Program p{Services{fake.dialogs, fake.sounds, fake.monitors, *process, fake.clock}};
     std::unique_ptr<Shell> shell;
 
-    AboutFromLabel4() {
-        shell = startShown(fake, p, folder.path());
-    }
+    AboutFromLabel4() { shell = startShown(fake, p, folder.path()); }
     ~AboutFromLabel4() override {
         shell.reset();
         process.reset();

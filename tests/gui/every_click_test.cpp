@@ -24,9 +24,7 @@ struct WithRealBoxes {
     Program p{Services{dialogs, fake.sounds, fake.monitors, fake.process, fake.clock}};
     std::unique_ptr<Shell> shell;
 
-    WithRealBoxes() {
-        shell = startShown(fake, p, folder.path());
-    }
+    WithRealBoxes() { shell = startShown(fake, p, folder.path()); }
     ~WithRealBoxes() { shell.reset(); }
     WindowView& view() { return *shell->view("Form1"); }
     QPoint centreOf(const std::string& e) { return view().boxOf(e).center(); }
