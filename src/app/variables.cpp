@@ -1,5 +1,6 @@
 #include "app/variables.h"
 
+#include <cstdlib>
 #include <functional>
 #include <unordered_map>
 #include <utility>
@@ -10,24 +11,35 @@ namespace tabrino {
 
 namespace {
 using Reader = std::function<std::string(const Variables&)>;
+using Writer = std::function<void(Variables&, const std::string&)>;
 
-Reader text(std::string Variables::*m) {
-    return [m](const Variables& v) { return v.*m; };
+// How a variable reads as text and is set back from that text.
+struct Access {
+    Reader read;
+    Writer write;
+};
+
+Access text(std::string Variables::*m) {
+    return {[m](const Variables& v) { return v.*m; }, [m](Variables& v, const std::string& t) { v.*m = t; }};
 }
-Reader number(std::int16_t Variables::*m) {
-    return [m](const Variables& v) { return numberText(v.*m); };
+Access number(std::int16_t Variables::*m) {
+    return {
+        [m](const Variables& v) { return numberText(v.*m); },
+        [m](Variables& v, const std::string& t) { v.*m = static_cast<std::int16_t>(std::strtod(t.c_str(), nullptr)); }};
 }
-Reader real(double Variables::*m) {
-    return [m](const Variables& v) { return numberText(v.*m); };
+Access real(double Variables::*m) {
+    return {[m](const Variables& v) { return numberText(v.*m); },
+            [m](Variables& v, const std::string& t) { v.*m = std::strtod(t.c_str(), nullptr); }};
 }
-Reader boolean(bool Variables::*m) {
-    return [m](const Variables& v) { return std::string(v.*m ? "true" : "false"); };
+Access boolean(bool Variables::*m) {
+    return {[m](const Variables& v) { return std::string(v.*m ? "true" : "false"); },
+            [m](Variables& v, const std::string& t) { v.*m = t == "true"; }};
 }
 
 // Every variable but the series table, in declaration order: the one list of
 // their names (a misspelt member does not compile).
-const std::vector<std::pair<std::string, Reader>>& readers() {
-    static const std::vector<std::pair<std::string, Reader>> t = {
+const std::vector<std::pair<std::string, Access>>& readers() {
+    static const std::vector<std::pair<std::string, Access>> t = {
         {"estadoinicio", text(&Variables::estadoinicio)},
         {"relojperiodo", text(&Variables::relojperiodo)},
         {"cambioperiodo", boolean(&Variables::cambioperiodo)},
@@ -74,8 +86,8 @@ const std::vector<std::pair<std::string, Reader>>& readers() {
     return t;
 }
 
-const std::unordered_map<std::string, Reader>& table() {
-    static const std::unordered_map<std::string, Reader> t(readers().begin(), readers().end());
+const std::unordered_map<std::string, Access>& table() {
+    static const std::unordered_map<std::string, Access> t(readers().begin(), readers().end());
     return t;
 }
 }  // namespace
@@ -101,7 +113,14 @@ std::optional<std::string> Variables::variableText(const std::string& name) cons
     }
     auto it = table().find(name);
     if (it == table().end()) return std::nullopt;
-    return it->second(*this);
+    return it->second.read(*this);
+}
+
+bool Variables::setVariableText(const std::string& name, const std::string& value) {
+    auto it = table().find(name);
+    if (it == table().end()) return false;
+    it->second.write(*this, value);
+    return true;
 }
 
 }  // namespace tabrino

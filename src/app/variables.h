@@ -66,6 +66,9 @@ struct Variables {
     // "tablaseries(N)" reads one entry. nullopt for an unknown name.
     std::optional<std::string> variableText(const std::string& name) const;
 
+    // Sets a variable (tablaseries apart) from the text variableText gives;
+    // false for a name that is no variable.
+    bool setVariableText(const std::string& name, const std::string& value);
     // The names variableText reads (tablaseries apart), in declaration order.
     static const std::vector<std::string>& variableNames();
 };

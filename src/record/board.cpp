@@ -40,52 +40,6 @@ const std::unordered_set<std::string>& machineVariables() {
     return names;
 }
 
-template <class T>
-void setNumber(T& target, const std::string& text) {
-    target = static_cast<T>(std::strtod(text.c_str(), nullptr));
-}
-
-void setVariable(Program& p, const std::string& name, const std::string& v) {
-    static const std::vector<std::pair<const char*, std::string Variables::*>> texts = {
-        {"estadoinicio", &Variables::estadoinicio},
-        {"relojperiodo", &Variables::relojperiodo},
-        {"mitadjuego", &Variables::mitadjuego},
-        {"cambiolado", &Variables::cambiolado},
-        {"minutosinicio", &Variables::minutosinicio},
-        {"segundosinicio", &Variables::segundosinicio},
-        {"seriejugada", &Variables::seriejugada},
-        {"enultimos10", &Variables::enultimos10},
-        {"sonarbip", &Variables::sonarbip},
-        {"avisocinco", &Variables::avisocinco},
-        {"avisocero", &Variables::avisocero},
-        {"conalargue", &Variables::conalargue},
-        {"conpenales", &Variables::conpenales},
-        {"castigolocal1", &Variables::castigolocal1},
-        {"castigolocal2", &Variables::castigolocal2},
-        {"castigovisita1", &Variables::castigovisita1},
-        {"castigovisita2", &Variables::castigovisita2},
-        {"relojlocal1", &Variables::relojlocal1},
-        {"relojlocal2", &Variables::relojlocal2},
-        {"relojvisita1", &Variables::relojvisita1},
-        {"relojvisita2", &Variables::relojvisita2},
-        {"minutopedido", &Variables::minutopedido},
-        {"conposesion", &Variables::conposesion},
-        {"ceroavisado", &Variables::ceroavisado},
-        {"tenenciaauxiliar", &Variables::tenenciaauxiliar},
-        {"clonactivo", &Variables::clonactivo},
-        {"pantallaauxiliar", &Variables::pantallaauxiliar},
-        {"colorreloj", &Variables::colorreloj}};
-    static const std::vector<std::pair<const char*, std::int16_t Variables::*>> counters = {
-        {"contadorfin", &Variables::contadorfin},         {"contadortimer2", &Variables::contadortimer2},
-        {"castigadoslocal", &Variables::castigadoslocal}, {"castigadosvisita", &Variables::castigadosvisita},
-        {"golespenallocal", &Variables::golespenallocal}, {"golespenalvisita", &Variables::golespenalvisita}};
-    for (const auto& [n, m] : texts)
-        if (name == n) return void(p.*m = v);
-    for (const auto& [n, m] : counters)
-        if (name == n) return setNumber(p.*m, v);
-    if (name == "cambioperiodo") p.cambioperiodo = v == "true";
-}
-
 bool parseColor(const std::string& s, Rgb& out) {
     if (s.size() != 7 || s[0] != '#') return false;
     char* end = nullptr;
@@ -138,16 +92,7 @@ ElementValues elementValues(const Element& e) {
 
 const std::vector<std::string>& variableNames() {
     static const std::vector<std::string> names = [] {
-        std::vector<std::string> n = {
-            "estadoinicio",    "relojperiodo",     "cambioperiodo",      "mitadjuego",         "contadorfin",
-            "cambiolado",      "minutosinicio",    "segundosinicio",     "seriejugada",        "enultimos10",
-            "sonarbip",        "avisocinco",       "avisocero",          "conalargue",         "conpenales",
-            "contadortimer2",  "castigadoslocal",  "castigadosvisita",   "castigolocal1",      "castigolocal2",
-            "castigovisita1",  "castigovisita2",   "relojlocal1",        "relojlocal2",        "relojvisita1",
-            "relojvisita2",    "minutopedido",     "conposesion",        "ceroavisado",        "tenenciaauxiliar",
-            "clonactivo",      "pantallaauxiliar", "cantidadmonitores",  "reintentosmonitor",  "anchopantalla",
-            "altopantalla",    "resolucion",       "izquierdapantalla2", "izquierdapantalla3", "colorreloj",
-            "golespenallocal", "golespenalvisita"};
+        std::vector<std::string> n = Variables::variableNames();
         for (int i = 0; i < 32; ++i) n.push_back("tablaseries(" + std::to_string(i) + ")");
         return n;
     }();
@@ -195,7 +140,7 @@ void restore(Program& p, const State& s) {
                 p.tablaseries[static_cast<std::size_t>(std::atoi(n.c_str() + 12))] = it->second;
                 continue;
             }
-            setVariable(p, n, it->second);
+            p.setVariableText(n, it->second);
         }
     };
     // Before the windows load, so their loads see the match; and again
