@@ -232,9 +232,7 @@ void periods(Sheet& s, const Match& m) {
     const Qt::Alignment C = Qt::AlignHCenter;
     for (const report::Phase& ph : m.phases) {
         const QString hours = phaseHours(ph);
-        const QString clock = ph.startClock.empty() ? QString()
-                                                    : q(ph.startClock) + QStringLiteral(" → ") +
-                                                          (ph.endClock.empty() ? QStringLiteral("…") : q(ph.endClock));
+        const QString clock = phaseClock(ph);
         if (ph.isBreak) {
             rows.push_back({{q(ph.title), hours, clock, "", "", "", "", "", ""}, true});
             continue;
@@ -350,6 +348,11 @@ QString phaseHours(const report::Phase& ph) {
     if (!ph.beginMs) return QStringLiteral("—");
     const QString from = q(report::localTime(ph.beginMs));
     return ph.endMs ? from + QStringLiteral("–") + q(report::localTime(ph.endMs)) : QStringLiteral("desde ") + from;
+}
+
+QString phaseClock(const report::Phase& ph) {
+    if (ph.startClock.empty()) return {};
+    return q(ph.startClock) + QStringLiteral(" → ") + (ph.endClock.empty() ? QStringLiteral("…") : q(ph.endClock));
 }
 
 int writeReportPdf(const Match& m, QIODevice& device) {

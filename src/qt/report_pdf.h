@@ -14,6 +14,9 @@ namespace tabrino::qt {
 // When a period or break was played: "18:00–18:27", "desde 18:30" while
 // it goes on, "—" before it has begun.
 QString phaseHours(const report::Phase& ph);
+// The game clock over a period: "25:00 → 00:00", "25:00 → …" while it goes
+// on, empty before its clock first ran.
+QString phaseClock(const report::Phase& ph);
 
 // Writes the PDF to `device` (open for writing). Returns the number of
 // pages, 0 when painting could not start.

@@ -200,9 +200,7 @@ void ReportWindow::fill() {
     };
     for (const report::Phase& ph : m.phases) {
         const QString hours = phaseHours(ph);
-        const QString clock = ph.startClock.empty() ? QString()
-                                                    : q(ph.startClock) + QStringLiteral(" → ") +
-                                                          (ph.endClock.empty() ? QStringLiteral("…") : q(ph.endClock));
+        const QString clock = phaseClock(ph);
         if (ph.isBreak) {
             addPeriodRow({q(ph.title), hours, clock}, false);
             continue;

@@ -133,8 +133,8 @@ struct Run {
 
     // The feed page as a browser on another screen shows it; transparent
     // where the page is (the stream overlay).
-    void browse(quint16 port, const std::string& spec) {
-        const QStringList parts = QString::fromStdString(spec).split(QLatin1Char(':'));
+    void browse(quint16 port, const std::string& request) {
+        const QStringList parts = QString::fromStdString(request).split(QLatin1Char(':'));
         const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
         if (parts.size() < 3 || chromium.isEmpty() || port == 0) {
             std::printf("browser: needs feed:PORT first, chromium, and LABEL:WxH:PATH\n");
