@@ -9,6 +9,8 @@
 #include <QTextLayout>
 #include <cmath>
 
+#include "qt/direct_paint.h"
+#include "qt/glyph_coverage.h"
 #include "qt/picture_book.h"
 
 namespace tabrino::qt {
@@ -90,10 +92,10 @@ private:
     QHash<QString, typename std::list<Entry>::iterator> index_;
 };
 
-// One glyph filled at one subpixel offset; `at` is the image's top-left from
-// the whole pixel the glyph's origin falls in.
+// One glyph filled at one subpixel offset, in no colour yet; `at` is its
+// top-left from the whole pixel the glyph's origin falls in.
 struct PaintCache::Glyph {
-    QImage image;
+    GlyphCoverage coverage;
     QPoint at;
 };
 
@@ -120,11 +122,14 @@ struct PaintCache::Layout {
 PaintCache::PaintCache(std::size_t glyphBytes, std::size_t textBytes, std::size_t pictureBytes)
     : layouts_(std::make_unique<Lru<Layout>>(textBytes)),
       glyphs_(std::make_unique<Lru<Glyph>>(glyphBytes)),
-      pictures_(std::make_unique<Lru<QImage>>(pictureBytes)) {}
+      pictures_(std::make_unique<Lru<QImage>>(pictureBytes)),
+      differences_(std::make_unique<Lru<QRegion>>(256u << 10)) {}
 
 PaintCache::~PaintCache() = default;
 
-std::size_t PaintCache::bytes() const { return layouts_->bytes() + glyphs_->bytes() + pictures_->bytes(); }
+std::size_t PaintCache::bytes() const {
+    return layouts_->bytes() + glyphs_->bytes() + pictures_->bytes() + differences_->bytes();
+}
 
 std::shared_ptr<const PaintCache::Layout> PaintCache::layout(const QRect& box, const TextLook& look) {
     const QString key = lookKey(box, look);
@@ -191,7 +196,6 @@ std::shared_ptr<const PaintCache::Layout> PaintCache::layOutLarge(const QRect& b
         yoff += (box.height() - height) / 2;
 
     const QRect inBox(QPoint(0, 0), box.size());
-    const QString fontKey = look.font.key() + QLatin1Char('\x1f') + QString::number(look.color.rgba(), 16);
     for (int i = 0; i < text.lineCount(); ++i) {
         const QTextLine line = text.lineAt(i);
         const qreal advance = line.horizontalAdvance();
@@ -204,7 +208,7 @@ std::shared_ptr<const PaintCache::Layout> PaintCache::layOutLarge(const QRect& b
             const QRawFont raw = run.rawFont();
             const QList<quint32> indexes = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
-            const QString runKey = fontKey + QLatin1Char('\x1f') + raw.familyName() + QLatin1Char(',') +
+            const QString runKey = look.font.key() + QLatin1Char('\x1f') + raw.familyName() + QLatin1Char(',') +
                                    raw.styleName() + QLatin1Char(',') + QString::number(raw.pixelSize());
             for (qsizetype g = 0; g < indexes.size(); ++g) {
                 const QPointF pos = positions[g] + QPointF(xoff, yoff);
@@ -216,10 +220,10 @@ std::shared_ptr<const PaintCache::Layout> PaintCache::layOutLarge(const QRect& b
                 const QString key = runKey + QLatin1Char(',') + QString::number(indexes[g]) + QLatin1Char(',') +
                                     QString::number(fx) + QLatin1Char(',') + QString::number(fy);
                 const PlacedGlyph placed{key, raw, indexes[g], fx, fy, whole};
-                const std::shared_ptr<const Glyph> glyph = glyphFor(placed, look.color);
-                if (glyph->image.isNull()) continue;
+                const std::shared_ptr<const Glyph> glyph = glyphFor(placed);
+                if (glyph->coverage.isNull()) continue;
                 out->glyphs.push_back(placed);
-                const QRect rect(whole + glyph->at, glyph->image.size());
+                const QRect rect(whole + glyph->at, glyph->coverage.size());
                 out->ink |= rect & inBox;
                 if (!inBox.contains(rect)) out->needsClip = true;
             }
@@ -228,7 +232,7 @@ std::shared_ptr<const PaintCache::Layout> PaintCache::layOutLarge(const QRect& b
     return out;
 }
 
-std::shared_ptr<const PaintCache::Glyph> PaintCache::glyphFor(const PlacedGlyph& g, const QColor& color) {
+std::shared_ptr<const PaintCache::Glyph> PaintCache::glyphFor(const PlacedGlyph& g) {
     if (auto found = glyphs_->find(g.key)) return found;
     auto made = std::make_shared<Glyph>();
     QPainterPath path = g.font.pathForGlyph(g.index);
@@ -244,16 +248,16 @@ std::shared_ptr<const PaintCache::Glyph> PaintCache::glyphFor(const PlacedGlyph&
             QPainter p(&img);
             p.setRenderHint(QPainter::Antialiasing);
             p.translate(frac - QPointF(r.topLeft()));
-            p.fillPath(path, color);
+            p.fillPath(path, Qt::white);  // opaque: the alpha is the coverage
         }
         const QRect ink = inkBounds(img);
         if (!ink.isEmpty()) {
-            made->image = img.copy(ink);
+            made->coverage = GlyphCoverage(img.copy(ink));
             made->at = r.topLeft() + ink.topLeft();
         }
     }
     ++glyphMisses_;
-    glyphs_->put(g.key, made, std::size_t(made->image.sizeInBytes()) + 128);
+    glyphs_->put(g.key, made, made->coverage.bytes() + 128);
     return made;
 }
 
@@ -264,13 +268,26 @@ void PaintCache::drawText(QPainter& painter, const QRect& box, const TextLook& l
         painter.drawImage(box.topLeft() + l->wholeAt, l->whole);
         return;
     }
+    const QRgb color = l->color.rgba();
+    std::optional<DirectTarget> direct = qAlpha(color) == 255 ? directTarget(painter) : std::nullopt;
+    if (direct) {
+        if (l->needsClip) direct->clip &= box.translated(direct->offset);
+        for (const PlacedGlyph& g : l->glyphs) {
+            const std::shared_ptr<const Glyph> glyph = glyphFor(g);
+            glyph->coverage.draw(*direct->image, direct->offset + box.topLeft() + g.whole + glyph->at, direct->clip,
+                                 color);
+        }
+        return;
+    }
+    // Elsewhere (a translucent colour, a scaled painter, another kind of
+    // device) the glyphs go as images, made for this paint.
     if (l->needsClip) {
         painter.save();
         painter.setClipRect(box, Qt::IntersectClip);
     }
     for (const PlacedGlyph& g : l->glyphs) {
-        const std::shared_ptr<const Glyph> glyph = glyphFor(g, l->color);
-        painter.drawImage(box.topLeft() + g.whole + glyph->at, glyph->image);
+        const std::shared_ptr<const Glyph> glyph = glyphFor(g);
+        painter.drawImage(box.topLeft() + g.whole + glyph->at, glyph->coverage.toImage(color));
     }
     if (l->needsClip) painter.restore();
 }
@@ -282,7 +299,7 @@ QRect PaintCache::textInk(const QRect& box, const TextLook& look) {
 
 QRegion PaintCache::changedInk(const QRect& box, const TextLook& before, const TextLook& after) {
     const std::shared_ptr<const Layout> a = layout(box, before), b = layout(box, after);
-    if (!a->whole.isNull() || !b->whole.isNull() || a->needsClip || b->needsClip)
+    if (!a->whole.isNull() || !b->whole.isNull() || a->needsClip || b->needsClip || a->color != b->color)
         return QRegion(a->ink.translated(box.topLeft())).united(b->ink.translated(box.topLeft()));
     // A glyph drawn at the same place in both looks has the same pixels.
     const auto same = [](const PlacedGlyph& g, const Layout& in) {
@@ -290,14 +307,34 @@ QRegion PaintCache::changedInk(const QRect& box, const TextLook& before, const T
             if (h.whole == g.whole && h.key == g.key) return true;
         return false;
     };
-    QRegion changed;
-    for (const auto& [from, other] : {std::pair{a.get(), b.get()}, std::pair{b.get(), a.get()}})
-        for (const PlacedGlyph& g : from->glyphs)
-            if (!same(g, *other)) {
-                const std::shared_ptr<const Glyph> glyph = glyphFor(g, from->color);
-                changed += QRect(box.topLeft() + g.whole + glyph->at, glyph->image.size());
+    // Of the glyphs that did change, only the pixels whose coverage differs:
+    // most segments of a clock digit stay lit from one second to the next.
+    // The same change comes back (every minute, 9 to 8 in the same place),
+    // so the difference is kept, from the box's corner.
+    std::vector<const PlacedGlyph*> changes[2];
+    QString key;
+    for (int side = 0; side < 2; ++side) {
+        const Layout& from = side ? *b : *a;
+        const Layout& other = side ? *a : *b;
+        key += side ? QStringLiteral("\x1e") : QString();
+        for (const PlacedGlyph& g : from.glyphs)
+            if (!same(g, other)) {
+                changes[side].push_back(&g);
+                key += g.key + QLatin1Char('@') + QString::number(g.whole.x()) + QLatin1Char(',') +
+                       QString::number(g.whole.y()) + QLatin1Char('\x1f');
             }
-    return changed;
+    }
+    if (auto found = differences_->find(key)) return found->translated(box.topLeft());
+    std::vector<std::shared_ptr<const Glyph>> held;  // alive while compared
+    std::vector<PlacedCoverage> placed[2];
+    for (int side = 0; side < 2; ++side)
+        for (const PlacedGlyph* g : changes[side]) {
+            held.push_back(glyphFor(*g));
+            placed[side].push_back({&held.back()->coverage, g->whole + held.back()->at});
+        }
+    auto made = std::make_shared<const QRegion>(coverageDifference(placed[0], placed[1]));
+    differences_->put(key, made, std::size_t(made->rectCount()) * sizeof(QRect) + 64);
+    return made->translated(box.topLeft());
 }
 
 bool PaintCache::drawPicture(QPainter& painter, PictureBook& book, const std::string& id, const QRect& box) {

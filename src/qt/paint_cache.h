@@ -80,11 +80,12 @@ private:
     std::shared_ptr<const Layout> layout(const QRect& box, const TextLook& look);
     std::shared_ptr<const Layout> layOutLarge(const QRect& box, const TextLook& look);
     std::shared_ptr<const Layout> renderSmall(const QRect& box, const TextLook& look);
-    std::shared_ptr<const Glyph> glyphFor(const PlacedGlyph& g, const QColor& color);
+    std::shared_ptr<const Glyph> glyphFor(const PlacedGlyph& g);
 
     std::unique_ptr<Lru<Layout>> layouts_;
     std::unique_ptr<Lru<Glyph>> glyphs_;
     std::unique_ptr<Lru<QImage>> pictures_;
+    std::unique_ptr<Lru<QRegion>> differences_;  // between two looks of a large text
     long misses_ = 0;
     long glyphMisses_ = 0;
 };

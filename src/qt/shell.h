@@ -12,10 +12,9 @@
 #include "qt/picture_book.h"
 #include "qt/screen_watch.h"
 #include "qt/timer_driver.h"
+#include "qt/window_view.h"
 
 namespace tabrino::qt {
-
-class WindowView;
 
 class Shell : public QObject, public ProgramListener {
     Q_OBJECT
@@ -34,6 +33,10 @@ public:
     void windowDestroyed(Window& w) override;
 
 private:
+    // Works out which shown views another covers whole, around a change of
+    // `view`'s presence, state or geometry.
+    void restack(const WindowView* view, WindowView::Restack how);
+
     Program& p_;
     PictureBook pictures_;
     TimerDriver driver_;

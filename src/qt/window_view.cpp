@@ -1,5 +1,6 @@
 #include "qt/window_view.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -9,6 +10,7 @@
 #include <QToolTip>
 
 #include "qt/controls.h"
+#include "qt/direct_paint.h"
 #include "qt/element_painter.h"
 #include "qt/geometry.h"
 #include "qt/picture_book.h"
@@ -135,9 +137,43 @@ void WindowView::windowChanged(Window&) { followWindow(); }
 
 void WindowView::followWindow() {
     if (!w_) return;
+    static quint64 lastShown = 0;
+    if (w_->shown() && !wasShown_) shownOrder_ = ++lastShown;
+    wasShown_ = w_->shown();
+    // Windows this one covered come back before it goes, so the screen
+    // never shows what lies behind them all; windows it will cover give
+    // their images back before it takes its own.
+    if (restack_) restack_(this, wanted() ? Restack::Arriving : Restack::Leaving);
+    applyPresence();
+    if (wanted() && restack_) restack_(this, Restack::Shown);
+}
+
+bool WindowView::wanted() const { return w_ && w_->shown() && w_->state() != WindowState::Minimized; }
+
+QRect WindowView::intendedGeometry() const {
+    if (!w_) return {};
+    if (w_->state() == WindowState::Maximized) return screenAt(w_->left(), w_->top())->geometry();
+    return QRect(toPixels(w_->left()), toPixels(w_->top()), toPixels(w_->width()), toPixels(w_->height()));
+}
+
+void WindowView::setCovered(bool covered) {
+    if (covered == covered_) return;
+    covered_ = covered;
+    applyPresence();
+    if (covered_) releaseImage();
+}
+
+void WindowView::releaseImage() {
+    // A hidden window keeps its image; a covered one has no use for it. The
+    // toolkit makes it whole again before the window's next paint.
+    if (backingStore()) backingStore()->resize(QSize(1, 1));
+}
+
+void WindowView::applyPresence() {
+    if (!w_) return;
     applying_ = true;
     const Window& w = *w_;
-    if (!w.shown()) {
+    if (!w.shown() || covered_) {
         hide();
     } else {
         switch (w.state()) {
@@ -152,7 +188,7 @@ void WindowView::followWindow() {
                 break;
             }
             case WindowState::Normal:
-                setGeometry(toPixels(w.left()), toPixels(w.top()), toPixels(w.width()), toPixels(w.height()));
+                setGeometry(intendedGeometry());
                 showNormal();
                 break;
         }
@@ -164,7 +200,11 @@ void WindowView::paintEvent(QPaintEvent* ev) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    for (const QRect& r : ev->region()) painter.fillRect(r, palette().color(QPalette::Window));
+    const QColor background = palette().color(QPalette::Window);
+    if (const std::optional<DirectTarget> direct = directTarget(painter))
+        fillRegion(*direct, ev->region().translated(direct->offset), background.rgb());
+    else
+        for (const QRect& r : ev->region()) painter.fillRect(r, background);
     changedSincePaint_.clear();
     if (!w_) return;
     painter.setClipRegion(ev->region());

@@ -55,6 +55,25 @@ public:
         if (afterInput_) afterInput_();
     }
 
+    // The window is shown by the program, and not minimised.
+    bool wanted() const;
+    // Where the window goes on the desktop when shown.
+    QRect intendedGeometry() const;
+    // Orders the views by when their windows were last shown: a later one
+    // lies on top.
+    quint64 shownOrder() const { return shownOrder_; }
+    // Kept hidden while another window of the program covers it whole, with
+    // its image given back (a 4K window's is 32 MiB); shown again, painted
+    // afresh, once uncovered.
+    void setCovered(bool covered);
+    bool covered() const { return covered_; }
+    // Gives the window's image back now (it stays on the screen as it is).
+    void releaseImage();
+    // Run around every change of the window's presence, state or geometry,
+    // where the shell works out which views are covered.
+    enum class Restack { Leaving, Arriving, Shown };
+    void setRestack(std::function<void(const WindowView*, Restack)> hook) { restack_ = std::move(hook); }
+
     // WindowListener
     void elementChanged(Element& e, Property p) override;
     void windowChanged(Window& w) override;
@@ -70,6 +89,7 @@ protected:
 
 private:
     void followWindow();
+    void applyPresence();
     QWidget* hostOf(const Element& e) const;
 
     Program& p_;
@@ -79,6 +99,10 @@ private:
     std::map<const Element*, QRect> lastBox_;      // where each element may have drawn
     std::map<const Element*, TextLook> lastLook_;  // each label as last drawn, where known
     std::function<void()> afterInput_;
+    std::function<void(const WindowView*, Restack)> restack_;
+    quint64 shownOrder_ = 0;
+    bool wasShown_ = false;
+    bool covered_ = false;
     long repaints_ = 0;
     long lookChanges_ = 0;
     std::set<const Element*> changedSincePaint_;
