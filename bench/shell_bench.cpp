@@ -2,7 +2,8 @@
 // size, each size in a process of its own (two screens of that size: the
 // operator's and the public one), so peak memory is that size's alone.
 // For each: start-up to the first painted operator window, a full repaint
-// of the operator window and of both windows, a clock tick's repaint with
+// of the operator window and of both windows (beside the time to write
+// every pixel of both once, the floor of any full repaint), a clock tick's repaint with
 // the elements painted beside the elements whose look changed, a click on
 // the home goals to both windows repainted, and the peak memory through a
 // whole match with the mirror on. The clock is moved by hand, so the
@@ -135,6 +136,21 @@ void fullRepaint(std::vector<qt::WindowView*> views, const char* key) {
         QString::number(painted / kFull) + QStringLiteral(", %1 redrawn").arg(cache.misses() - misses));
 }
 
+// The least a full repaint of these windows can cost on this machine: an
+// image of each window's size filled once, every pixel written, nothing
+// drawn on it.
+void fillFloor(std::vector<qt::WindowView*> views, const char* key) {
+    constexpr int kFills = 30;
+    std::vector<QImage> images;
+    for (qt::WindowView* v : views) images.emplace_back(v->size(), QImage::Format_RGB32);
+    for (QImage& img : images) img.fill(Qt::black);  // its pages in memory before the clock starts
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < kFills; ++i)
+        for (QImage& img : images) img.fill(QColor(i % 2 ? Qt::black : Qt::darkBlue));
+    fig(key, ms(t.nsecsElapsed() / 1e6 / kFills));
+}
+
 // What one game-clock tick costs on screen: the time to run it and paint
 // it, and on each window the elements painted against the elements whose
 // look changed (the least any repaint could do).
@@ -241,6 +257,7 @@ int child(int clicks, const QElapsedTimer& sinceMain) {
     bench::fourSuspensions(s.p, nullptr);
     settle();
     fullRepaint({&s.view("Form1"), &s.view("clontabrino")}, "full_both");
+    fillFloor({&s.view("Form1"), &s.view("clontabrino")}, "fill_both");
     tickRepaints(s, "tick_on");
     clickToRepaint(s, clicks);
     s.p.timer1.setEnabled(false);
@@ -325,6 +342,7 @@ const std::vector<Row> kRows = {
     {"full_form1_n", "  elements painted, of them not from kept images"},
     {"full_both", "full repaint, both windows (mirror on), ms"},
     {"full_both_n", "  elements painted, of them not from kept images"},
+    {"fill_both", "  every pixel of both written once, nothing drawn, ms"},
     {"tick_off", "one tick, mirror off, ms"},
     {"tick_off_painted", "  elements painted (operator)"},
     {"tick_off_changed", "  elements whose look changed"},

@@ -48,4 +48,39 @@ void fillRegion(const DirectTarget& target, const QRegion& region, QRgb color) {
             fillPixels(pixelLine(*target.image, y) + r.left(), r.width(), pixel);
 }
 
+namespace {
+
+// Each channel of a premultiplied pixel times a / 255, rounded as the
+// toolkit rounds it.
+inline quint32 byteMul(quint32 x, quint32 a) {
+    quint32 rb = (x & 0xFF00FFu) * a;
+    rb = ((rb + ((rb >> 8) & 0xFF00FFu) + 0x800080u) >> 8) & 0xFF00FFu;
+    quint32 ag = ((x >> 8) & 0xFF00FFu) * a;
+    ag = (ag + ((ag >> 8) & 0xFF00FFu) + 0x800080u) & 0xFF00FF00u;
+    return ag | rb;
+}
+
+}  // namespace
+
+void blendImage(const DirectTarget& target, QPoint at, const QImage& source) {
+    const QImage src = source.format() == QImage::Format_ARGB32_Premultiplied
+                           ? source
+                           : source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRect area(at, src.size());
+    for (const QRect& r : target.clip) {
+        const QRect part = r & area;
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            quint32* d = pixelLine(*target.image, y);
+            const auto* s = reinterpret_cast<const quint32*>(src.constScanLine(y - at.y())) - at.x();
+            for (int x = part.left(); x <= part.right(); ++x) {
+                const quint32 p = s[x], a = p >> 24;
+                if (a == 255)
+                    d[x] = p;
+                else if (a)
+                    d[x] = p + byteMul(d[x], 255 - a);
+            }
+        }
+    }
+}
+
 }  // namespace tabrino::qt

@@ -32,4 +32,8 @@ void fillPixels(quint32* line, qsizetype count, quint32 pixel);
 // an opaque colour.
 void fillRegion(const DirectTarget& target, const QRegion& region, QRgb color);
 
+// Draws a premultiplied image with its top-left at `at` (image pixels),
+// source over, inside the target's clip.
+void blendImage(const DirectTarget& target, QPoint at, const QImage& source);
+
 }  // namespace tabrino::qt

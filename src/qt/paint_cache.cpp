@@ -113,7 +113,8 @@ struct PaintCache::PlacedGlyph {
 struct PaintCache::Layout {
     std::vector<PlacedGlyph> glyphs;
     QColor color;
-    QImage whole;
+    GlyphCoverage whole;  // a small text, all of it
+    QImage translucent;   // the same in a see-through colour, as drawText made it
     QPoint wholeAt;
     QRect ink;
     bool needsClip = false;  // some ink falls outside the box
@@ -137,13 +138,15 @@ std::shared_ptr<const PaintCache::Layout> PaintCache::layout(const QRect& box, c
     ++misses_;
     std::shared_ptr<const Layout> made =
         look.font.pixelSize() > kLargeText ? layOutLarge(box, look) : renderSmall(box, look);
-    const std::size_t bytes = std::size_t(made->whole.sizeInBytes()) + made->glyphs.size() * 96 + 256;
+    const std::size_t bytes =
+        made->whole.bytes() + std::size_t(made->translucent.sizeInBytes()) + made->glyphs.size() * 96 + 256;
     layouts_->put(key, made, bytes);
     return made;
 }
 
 std::shared_ptr<const PaintCache::Layout> PaintCache::renderSmall(const QRect& box, const TextLook& look) {
     auto out = std::make_shared<Layout>();
+    out->color = look.color;
     if (look.text.isEmpty() || box.isEmpty()) return out;
     // The very call the window would make, on an image the size of the box
     // (which is where the window clips it).
@@ -159,7 +162,12 @@ std::shared_ptr<const PaintCache::Layout> PaintCache::renderSmall(const QRect& b
     }
     const QRect ink = inkBounds(img);
     if (ink.isEmpty()) return out;
-    out->whole = img.copy(ink);
+    // In an opaque colour the image's alpha is the text's coverage: kept
+    // as such, it takes a fraction of the image and draws in place.
+    if (look.color.alpha() == 255)
+        out->whole = GlyphCoverage(img.copy(ink));
+    else
+        out->translucent = img.copy(ink);
     out->wholeAt = ink.topLeft();
     out->ink = ink;
     return out;
@@ -264,32 +272,33 @@ std::shared_ptr<const PaintCache::Glyph> PaintCache::glyphFor(const PlacedGlyph&
 void PaintCache::drawText(QPainter& painter, const QRect& box, const TextLook& look) {
     const std::shared_ptr<const Layout> l = layout(box, look);
     if (l->ink.isEmpty()) return;
-    if (!l->whole.isNull()) {
-        painter.drawImage(box.topLeft() + l->wholeAt, l->whole);
+    if (!l->translucent.isNull()) {
+        painter.drawImage(box.topLeft() + l->wholeAt, l->translucent);
         return;
     }
     const QRgb color = l->color.rgba();
-    std::optional<DirectTarget> direct = qAlpha(color) == 255 ? directTarget(painter) : std::nullopt;
-    if (direct) {
-        if (l->needsClip) direct->clip &= box.translated(direct->offset);
-        for (const PlacedGlyph& g : l->glyphs) {
-            const std::shared_ptr<const Glyph> glyph = glyphFor(g);
-            glyph->coverage.draw(*direct->image, direct->offset + box.topLeft() + g.whole + glyph->at, direct->clip,
-                                 color);
-        }
-        return;
-    }
-    // Elsewhere (a translucent colour, a scaled painter, another kind of
-    // device) the glyphs go as images, made for this paint.
+    // Into a window's image the coverage is drawn in place; elsewhere (a
+    // scaled painter, another kind of device) as an image made for this
+    // paint.
+    std::optional<DirectTarget> direct = directTarget(painter);
     if (l->needsClip) {
-        painter.save();
-        painter.setClipRect(box, Qt::IntersectClip);
+        if (direct)
+            direct->clip &= box.translated(direct->offset);
+        else
+            painter.save(), painter.setClipRect(box, Qt::IntersectClip);
     }
+    const auto put = [&](const GlyphCoverage& c, QPoint at) {
+        if (direct)
+            c.draw(*direct->image, direct->offset + at, direct->clip, color);
+        else
+            painter.drawImage(at, c.toImage(color));
+    };
+    if (!l->whole.isNull()) put(l->whole, box.topLeft() + l->wholeAt);
     for (const PlacedGlyph& g : l->glyphs) {
         const std::shared_ptr<const Glyph> glyph = glyphFor(g);
-        painter.drawImage(box.topLeft() + g.whole + glyph->at, glyph->coverage.toImage(color));
+        put(glyph->coverage, box.topLeft() + g.whole + glyph->at);
     }
-    if (l->needsClip) painter.restore();
+    if (l->needsClip && !direct) painter.restore();
 }
 
 QRect PaintCache::textInk(const QRect& box, const TextLook& look) {
@@ -299,7 +308,8 @@ QRect PaintCache::textInk(const QRect& box, const TextLook& look) {
 
 QRegion PaintCache::changedInk(const QRect& box, const TextLook& before, const TextLook& after) {
     const std::shared_ptr<const Layout> a = layout(box, before), b = layout(box, after);
-    if (!a->whole.isNull() || !b->whole.isNull() || a->needsClip || b->needsClip || a->color != b->color)
+    if (!a->whole.isNull() || !b->whole.isNull() || !a->translucent.isNull() || !b->translucent.isNull() ||
+        a->needsClip || b->needsClip || a->color != b->color)
         return QRegion(a->ink.translated(box.topLeft())).united(b->ink.translated(box.topLeft()));
     // A glyph drawn at the same place in both looks has the same pixels.
     const auto same = [](const PlacedGlyph& g, const Layout& in) {
@@ -356,7 +366,10 @@ bool PaintCache::drawPicture(QPainter& painter, PictureBook& book, const std::st
         image = std::make_shared<const QImage>(std::move(img));
         pictures_->put(key, image, std::size_t(image->sizeInBytes()));
     }
-    painter.drawImage(box.topLeft(), *image);
+    if (const std::optional<DirectTarget> direct = directTarget(painter))
+        blendImage(*direct, direct->offset + box.topLeft(), *image);
+    else
+        painter.drawImage(box.topLeft(), *image);
     return true;
 }
 

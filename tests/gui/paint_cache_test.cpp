@@ -3,8 +3,11 @@
 // ways on black and compared pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include "gui_support.h"
 #include "qt/fonts.h"
@@ -117,6 +120,46 @@ TEST(PaintCache, DrawsTextsAsDrawingThemDirectly) {
             // Past a rounding, a 16-bit image shows one step of its own.
             EXPECT_LE(worst, 6 + (t.step > 1 ? t.step : 0)) << differ << " of " << inked << " inked pixels differ";
         }
+}
+
+// A kept picture blended into a window's image in place gives the pixels
+// the toolkit's own blending gives: see-through edges and a half-clear fill
+// over a coloured ground, the box partly outside the image and clipped.
+TEST(PaintCache, DrawsPicturesAsTheToolkitBlendsThem) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("pictures"));
+    QFile svg(dir.filePath(QStringLiteral("pictures/badge.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write(
+        "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 40 30'>"
+        "<circle cx='20' cy='15' r='13' fill='#e02030'/>"
+        "<rect x='3' y='4' width='30' height='12' fill='#20c0f0' fill-opacity='0.5'/></svg>");
+    svg.close();
+    PictureBook book(dir.path());
+    const QSize canvas(300, 200);
+    const QRect box(-40, 20, 310, 150);
+    const QRegion clip = QRegion(0, 0, 300, 200) - QRegion(100, 60, 50, 40);
+    // Onto a window's image (drawn in place) and onto an image the painter
+    // blends itself (no alpha premultiplied), the same picture, the same clip.
+    const auto paint = [&](QImage::Format format) {
+        QImage img(canvas, format);
+        img.fill(QColor(0x30, 0x80, 0x30));
+        QPainter p(&img);
+        p.setClipRegion(clip);
+        EXPECT_TRUE(book.cache().drawPicture(p, book, "badge", box));
+        p.end();
+        return img.convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage inPlace = paint(QImage::Format_RGB32), blended = paint(QImage::Format_ARGB32);
+    int worst = 0, seen = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) {
+            worst = std::max(worst, channelDiff(inPlace.pixel(x, y), blended.pixel(x, y)));
+            if (inPlace.pixel(x, y) != 0xFF308030u) ++seen;
+        }
+    EXPECT_GT(seen, 10000);
+    EXPECT_LE(worst, 1);
+    EXPECT_EQ(inPlace.pixel(120, 80), 0xFF308030u) << "outside the clip, the ground stays";
 }
 
 // Every pixel that differs between two looks of a text must lie in the
