@@ -1,6 +1,7 @@
 #include "qt/element_painter.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -8,6 +9,7 @@
 
 #include "display/scaling.h"
 #include "display/screens.h"
+#include "qt/direct_paint.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
 #include "qt/picture_book.h"
@@ -41,11 +43,6 @@ TextLook lookOf(const Element& e) {
                     e.effectivelyEnabled() ? toColor(e.color())
                                            : QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText),
                     static_cast<int>(horizontal(e.align()) | Qt::AlignTop | Qt::TextDontClip)};
-}
-
-void paintLabel(QPainter& painter, const Element& e, const QRect& box, PaintCache& cache) {
-    if (e.text().empty()) return;
-    cache.drawText(painter, box, lookOf(e));
 }
 
 void paintShape(QPainter& painter, const Element& e, const QRect& box) {
@@ -94,31 +91,60 @@ QRect elementInk(const Element& e, PictureBook& pictures) {
     return e.text().empty() ? QRect() : pictures.cache().textInk(box, lookOf(e));
 }
 
+namespace {
+
+// One element to paint, with what decides its pixels worked out once.
+struct Drawable {
+    const Element* e;
+    QRect box;
+    PaintCache::Prepared text;  // labels only
+};
+
+void paintOne(QPainter& painter, const Drawable& d, PictureBook& pictures, const DirectTarget* into) {
+    switch (d.e->kind()) {
+        case Kind::Label: pictures.cache().drawText(painter, d.text, into); break;
+        // A disabled picture looks the same: it only ignores the pointer.
+        case Kind::Picture:
+            if (!pictures.cache().drawPicture(painter, pictures, d.e->picture(), d.box, into) &&
+                !d.e->picture().empty())
+                paintMissingPicture(painter, *d.e, d.box);
+            break;
+        case Kind::Shape: paintShape(painter, *d.e, d.box); break;
+        default: break;
+    }
+}
+
+}  // namespace
+
 int paintWindowless(QPainter& painter, const Window& w, const Element* container, const QRegion& dirty,
-                    PictureBook& pictures, bool pointerInside) {
-    int painted = 0;
+                    PictureBook& pictures, bool pointerInside, const QColor* background) {
+    std::vector<Drawable> list;
     for (const Element* e : w.paintOrder()) {
         if (e->container() != container || !e->effectivelyVisible()) continue;
         // The public never sees a red cross: it shows while the pointer is over the window.
         if (!pointerInside && closeIconOfPublicWindow(*e)) continue;
-        const QRect box = elementBox(*e);
-        if (box.isEmpty() || !dirty.intersects(box)) continue;
-        // A label is painted only where its text is: the big digits' boxes
-        // overlap their neighbours, their ink does not.
-        if (e->kind() == Kind::Label && !dirty.intersects(elementInk(*e, pictures))) continue;
-        switch (e->kind()) {
-            case Kind::Label: paintLabel(painter, *e, box, pictures.cache()); break;
-            // A disabled picture looks the same: it only ignores the pointer.
-            case Kind::Picture:
-                if (!pictures.cache().drawPicture(painter, pictures, e->picture(), box) && !e->picture().empty())
-                    paintMissingPicture(painter, *e, box);
-                break;
-            case Kind::Shape: paintShape(painter, *e, box); break;
-            default: continue;
+        if (e->kind() != Kind::Label && e->kind() != Kind::Picture && e->kind() != Kind::Shape) continue;
+        Drawable d{e, elementBox(*e), {}};
+        if (d.box.isEmpty() || !dirty.intersects(d.box)) continue;
+        if (e->kind() == Kind::Label) {
+            if (e->text().empty()) continue;
+            // A label is painted only where its text is: the big digits'
+            // boxes overlap their neighbours, their ink does not.
+            d.text = pictures.cache().prepare(d.box, lookOf(*e));
+            if (!dirty.intersects(d.text.ink())) continue;
         }
-        ++painted;
+        list.push_back(std::move(d));
     }
-    return painted;
+    // Where the painter puts its pixels, worked out once for all of them.
+    const std::optional<DirectTarget> direct = directTarget(painter);
+    if (background) {
+        if (direct)
+            fillRegion(*direct, dirty.translated(direct->offset), background->rgb());
+        else
+            for (const QRect& r : dirty) painter.fillRect(r, *background);
+    }
+    for (const Drawable& d : list) paintOne(painter, d, pictures, direct ? &*direct : nullptr);
+    return int(list.size());
 }
 
 }  // namespace tabrino::qt

@@ -1,6 +1,7 @@
 #pragma once
 // Painting of the windowless elements (labels, pictures, shapes) that lie
 // directly in one container: the window itself or a frame.
+#include <QColor>
 #include <QRegion>
 
 #include "form/window.h"
@@ -13,11 +14,12 @@ namespace tabrino::qt {
 class PictureBook;
 
 // Paints, back to front, the shown windowless elements of `container`
-// (nullptr: the window's client area) whose box meets `dirty`. Returns how
-// many elements were painted. The close icon of a public window is left out
-// unless the pointer is inside the window.
+// (nullptr: the window's client area) whose box meets `dirty`, over the
+// background colour when one is given. Returns how many elements were
+// painted. The close icon of a public window is left out unless the pointer
+// is inside the window.
 int paintWindowless(QPainter& painter, const Window& w, const Element* container, const QRegion& dirty,
-                    PictureBook& pictures, bool pointerInside = true);
+                    PictureBook& pictures, bool pointerInside = true, const QColor* background = nullptr);
 
 // A field that holds a team name (drawn smaller before it wraps).
 bool holdsTeamName(const Element& e);

@@ -269,19 +269,36 @@ std::shared_ptr<const PaintCache::Glyph> PaintCache::glyphFor(const PlacedGlyph&
     return made;
 }
 
+PaintCache::Prepared PaintCache::prepare(const QRect& box, const TextLook& look) {
+    Prepared p;
+    p.box_ = box;
+    p.layout_ = layout(box, look);
+    for (const PlacedGlyph& g : p.layout_->glyphs) p.glyphs_.push_back(glyphFor(g));
+    return p;
+}
+
+QRect PaintCache::Prepared::ink() const {
+    return layout_->ink.isEmpty() ? QRect() : layout_->ink.translated(box_.topLeft());
+}
+
 void PaintCache::drawText(QPainter& painter, const QRect& box, const TextLook& look) {
-    const std::shared_ptr<const Layout> l = layout(box, look);
-    if (l->ink.isEmpty()) return;
-    if (!l->translucent.isNull()) {
-        painter.drawImage(box.topLeft() + l->wholeAt, l->translucent);
+    drawText(painter, prepare(box, look));
+}
+
+void PaintCache::drawText(QPainter& painter, const Prepared& text, const DirectTarget* into) {
+    const Layout& l = *text.layout_;
+    const QRect& box = text.box_;
+    if (l.ink.isEmpty()) return;
+    if (!l.translucent.isNull()) {
+        painter.drawImage(box.topLeft() + l.wholeAt, l.translucent);
         return;
     }
-    const QRgb color = l->color.rgba();
+    const QRgb color = l.color.rgba();
     // Into a window's image the coverage is drawn in place; elsewhere (a
     // scaled painter, another kind of device) as an image made for this
     // paint.
-    std::optional<DirectTarget> direct = directTarget(painter);
-    if (l->needsClip) {
+    std::optional<DirectTarget> direct = into ? std::optional<DirectTarget>(*into) : directTarget(painter);
+    if (l.needsClip) {
         if (direct)
             direct->clip &= box.translated(direct->offset);
         else
@@ -293,12 +310,10 @@ void PaintCache::drawText(QPainter& painter, const QRect& box, const TextLook& l
         else
             painter.drawImage(at, c.toImage(color));
     };
-    if (!l->whole.isNull()) put(l->whole, box.topLeft() + l->wholeAt);
-    for (const PlacedGlyph& g : l->glyphs) {
-        const std::shared_ptr<const Glyph> glyph = glyphFor(g);
-        put(glyph->coverage, box.topLeft() + g.whole + glyph->at);
-    }
-    if (l->needsClip && !direct) painter.restore();
+    if (!l.whole.isNull()) put(l.whole, box.topLeft() + l.wholeAt);
+    for (std::size_t i = 0; i < l.glyphs.size(); ++i)
+        put(text.glyphs_[i]->coverage, box.topLeft() + l.glyphs[i].whole + text.glyphs_[i]->at);
+    if (l.needsClip && !direct) painter.restore();
 }
 
 QRect PaintCache::textInk(const QRect& box, const TextLook& look) {
@@ -347,7 +362,8 @@ QRegion PaintCache::changedInk(const QRect& box, const TextLook& before, const T
     return made->translated(box.topLeft());
 }
 
-bool PaintCache::drawPicture(QPainter& painter, PictureBook& book, const std::string& id, const QRect& box) {
+bool PaintCache::drawPicture(QPainter& painter, PictureBook& book, const std::string& id, const QRect& box,
+                             const DirectTarget* into) {
     if (box.isEmpty()) return false;
     const QString key = QString::fromStdString(id) + QLatin1Char('\x1f') + QString::number(box.width()) +
                         QLatin1Char('x') + QString::number(box.height());
@@ -366,7 +382,12 @@ bool PaintCache::drawPicture(QPainter& painter, PictureBook& book, const std::st
         image = std::make_shared<const QImage>(std::move(img));
         pictures_->put(key, image, std::size_t(image->sizeInBytes()));
     }
-    if (const std::optional<DirectTarget> direct = directTarget(painter))
+    // Through a clip of many pieces (a tick's changed pixels) the toolkit
+    // first builds a buffer of spans the height of the window, megabytes on
+    // a 4K screen, at each image: there the picture is blended in place.
+    // Through a plain rectangle its own blending is the quicker.
+    const std::optional<DirectTarget> direct = into ? std::optional<DirectTarget>(*into) : directTarget(painter);
+    if (direct && direct->clip.rectCount() > 1)
         blendImage(*direct, direct->offset + box.topLeft(), *image);
     else
         painter.drawImage(box.topLeft(), *image);

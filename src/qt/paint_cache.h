@@ -24,6 +24,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "qt/direct_paint.h"
+
 class QPainter;
 
 namespace tabrino::qt {
@@ -40,6 +42,9 @@ struct TextLook {
 };
 
 class PaintCache {
+    struct Layout;
+    struct Glyph;
+
 public:
     // Limits, in bytes of kept images: glyphs of large texts, whole small
     // texts, pictures. Past a limit the least recently drawn go first.
@@ -49,10 +54,27 @@ public:
     PaintCache(const PaintCache&) = delete;
     PaintCache& operator=(const PaintCache&) = delete;
 
+    // A text looked up once for several draws (a window painted in bands):
+    // its layout and glyphs, held while it lives.
+    class Prepared {
+    public:
+        // The pixels the text touches, inside its box; empty for no ink.
+        QRect ink() const;
+
+    private:
+        friend class PaintCache;
+        QRect box_;
+        std::shared_ptr<const Layout> layout_;
+        std::vector<std::shared_ptr<const Glyph>> glyphs_;
+    };
+    Prepared prepare(const QRect& box, const TextLook& look);
+
     // Draws the text as QPainter::drawText(box, flags, text) would, moved
     // down by the shift and clipped to the box. The painter must not be
-    // scaled or rotated.
+    // scaled or rotated. `into`, when given, is where the painter puts its
+    // pixels (worked out once for many draws).
     void drawText(QPainter& painter, const QRect& box, const TextLook& look);
+    void drawText(QPainter& painter, const Prepared& text, const DirectTarget* into = nullptr);
     // The pixels drawText touches, inside the box; empty for no ink.
     QRect textInk(const QRect& box, const TextLook& look);
     // Where the box's pixels differ between two looks of a text in it: for
@@ -62,7 +84,8 @@ public:
 
     // Draws the picture stretched to the box from an image of that size.
     // False when the picture cannot be drawn.
-    bool drawPicture(QPainter& painter, PictureBook& book, const std::string& id, const QRect& box);
+    bool drawPicture(QPainter& painter, PictureBook& book, const std::string& id, const QRect& box,
+                     const DirectTarget* into = nullptr);
 
     // Bytes of images kept now.
     std::size_t bytes() const;
@@ -71,8 +94,6 @@ public:
     long misses() const { return misses_ + glyphMisses_; }
 
 private:
-    struct Layout;
-    struct Glyph;
     struct PlacedGlyph;
     template <class V>
     class Lru;

@@ -10,7 +10,6 @@
 #include <QToolTip>
 
 #include "qt/controls.h"
-#include "qt/direct_paint.h"
 #include "qt/element_painter.h"
 #include "qt/geometry.h"
 #include "qt/picture_book.h"
@@ -201,14 +200,13 @@ void WindowView::paintEvent(QPaintEvent* ev) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QColor background = palette().color(QPalette::Window);
-    if (const std::optional<DirectTarget> direct = directTarget(painter))
-        fillRegion(*direct, ev->region().translated(direct->offset), background.rgb());
-    else
-        for (const QRect& r : ev->region()) painter.fillRect(r, background);
     changedSincePaint_.clear();
-    if (!w_) return;
     painter.setClipRegion(ev->region());
-    addRepaints(paintWindowless(painter, *w_, nullptr, ev->region(), pictures_, underMouse()));
+    if (!w_) {
+        painter.fillRect(rect(), background);
+        return;
+    }
+    addRepaints(paintWindowless(painter, *w_, nullptr, ev->region(), pictures_, underMouse(), &background));
 }
 
 void WindowView::routeClick(QPoint pos, bool second) {
