@@ -100,8 +100,8 @@ struct PaintCache::Glyph {
 };
 
 // A text laid out in its box: either where each glyph goes, or the whole
-// text as one image. Positions are from the box's top-left. Glyph images
-// are looked up at each paint, so the glyph limit bounds them all.
+// text's coverage. Positions are from the box's top-left. Glyphs are looked
+// up at each paint, so the glyph limit bounds them all.
 struct PaintCache::PlacedGlyph {
     QString key;
     QRawFont font;

@@ -5,10 +5,11 @@
 // the big digits of the scoreboard are several hundred pixels tall. SVG
 // pictures were rendered afresh at every paint as well.
 //
-// Texts up to that size are kept whole, as the image QPainter::drawText
-// makes of them; larger texts keep their layout (glyphs and where they go)
-// and each glyph's image, so a clock second that changes one digit draws
-// two kept glyph images. Pictures are kept as images, one per size. The
+// Texts up to that size are kept whole, as the coverage of the image
+// QPainter::drawText makes of them; larger texts keep their layout (glyphs
+// and where they go) and each glyph's coverage, so a clock second that
+// changes one digit draws two kept glyphs, and repaints only the pixels of
+// the digit that differ. Pictures are kept as images, one per size. The
 // pixels are those of drawing directly: the same calls make them, on an
 // image instead of the screen.
 #include <QColor>
@@ -46,16 +47,16 @@ class PaintCache {
     struct Glyph;
 
 public:
-    // Limits, in bytes of kept images: glyphs of large texts, whole small
-    // texts, pictures. Past a limit the least recently drawn go first.
+    // Limits, in bytes kept: glyphs of large texts, whole small texts,
+    // pictures. Past a limit the least recently drawn go first.
     explicit PaintCache(std::size_t glyphBytes = 24u << 20, std::size_t textBytes = 12u << 20,
                         std::size_t pictureBytes = 16u << 20);
     ~PaintCache();
     PaintCache(const PaintCache&) = delete;
     PaintCache& operator=(const PaintCache&) = delete;
 
-    // A text looked up once for several draws (a window painted in bands):
-    // its layout and glyphs, held while it lives.
+    // A text looked up once for a paint: its layout and glyphs, held while
+    // it lives.
     class Prepared {
     public:
         // The pixels the text touches, inside its box; empty for no ink.
